@@ -1,0 +1,101 @@
+#include "core/calibration.h"
+
+#include <cmath>
+#include <utility>
+
+#include "core/numbers.h"
+
+namespace lumitrak {
+namespace {
+
+bool allEqual(const std::array<double, kComparisonRows>& values, int count) {
+    for (int k = 1; k < count; ++k) {
+        if (values[k] != values[0]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+ComparisonPairs sortedComparisonPairs(const PhotometrySheet& sheet) {
+    ComparisonPairs pairs;
+    auto& x = pairs.measured;
+    auto& y = pairs.catalog;
+    for (int k = 0; k < kComparisonRows; ++k) {
+        x[k] = textToNumber(sheet.comparisonRows[k].measuredText);
+        y[k] = textToNumber(sheet.comparisonRows[k].catalogText);
+    }
+    for (int k = 0; k < kComparisonRows; ++k) {
+        if (x[k] == 0 && y[k] == 0) x[k] = y[k] = kEmptyRowMarker;
+    }
+    // Exchange sort: equal measured values keep their order, and a pair always moves as one.
+    for (int i = 0; i < kComparisonRows - 1; ++i) {
+        for (int j = i + 1; j < kComparisonRows; ++j) {
+            if (x[i] > x[j]) {
+                std::swap(x[i], x[j]);
+                std::swap(y[i], y[j]);
+            }
+        }
+    }
+    pairs.count = kComparisonRows;
+    for (int k = kComparisonRows; k >= 1; --k) {
+        if (x[k - 1] == kEmptyRowMarker) pairs.count = k - 1;
+    }
+    return pairs;
+}
+
+std::optional<CalibrationFit> computeCalibrationFit(const PhotometrySheet& sheet) {
+    const ComparisonPairs pairs = sortedComparisonPairs(sheet);
+    const auto& x = pairs.measured;
+    const auto& y = pairs.catalog;
+    const int count = pairs.count;
+    if (count < 2) return std::nullopt;
+
+    double sx = 0, sy = 0, sxy = 0, sxx = 0, syy = 0;
+    for (int k = 0; k < count; ++k) {
+        sx += x[k];
+        sy += y[k];
+        sxy += y[k] * x[k];
+        sxx += x[k] * x[k];
+        syy += y[k] * y[k];
+    }
+    const double n = count;
+    const double qxy = sxy - (sx * sy) / n;
+    const double qxx = sxx - (sx * sx) / n;
+    const double qyy = syy - (sy * sy) / n;
+    // Equal values can leave a rounding residue in Qxx or Qyy; they still have no line.
+    if (qxx == 0 || qyy == 0 || allEqual(x, count) || allEqual(y, count)) return std::nullopt;
+
+    CalibrationFit fit{};
+    fit.slope = qxy / qxx;
+    fit.constant = (sy - fit.slope * sx) / n;
+    fit.correlation = (qxy * qxy) / (qxx * qyy);
+    double ssr = 0;
+    for (int k = 0; k < count; ++k) {
+        const double residual = y[k] - (fit.constant + fit.slope * x[k]);
+        ssr += residual * residual;
+    }
+    fit.residualRms = std::sqrt(ssr / n);
+    fit.starCount = count;
+    if (!std::isfinite(fit.slope) || !std::isfinite(fit.constant) ||
+        !std::isfinite(fit.correlation) || !std::isfinite(fit.residualRms)) {
+        return std::nullopt;
+    }
+    return fit;
+}
+
+void showCalibrationFit(PhotometrySheet& sheet, const CalibrationFit& fit) {
+    sheet.slopeCaption = "傾き =" + numberToPlainText(fit.slope);
+    sheet.constantCaption = "定数 =" + numberToPlainText(fit.constant);
+    sheet.correlationCaption = "相関係数 =" + formatNumber(fit.correlation, "##.####0");
+}
+
+bool refreshFitLabels(PhotometrySheet& sheet) {
+    const std::optional<CalibrationFit> fit = computeCalibrationFit(sheet);
+    if (!fit) return false;
+    showCalibrationFit(sheet, *fit);
+    sheet.photometricErrorCaption = formatNumber(fit->residualRms, "#0.00");
+    return true;
+}
+
+}  // namespace lumitrak

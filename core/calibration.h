@@ -1,0 +1,42 @@
+#pragma once
+// The least-squares line magnitude = slope x measured value + constant through the comparison stars.
+
+#include <array>
+#include <optional>
+
+#include "core/sheet.h"
+
+namespace lumitrak {
+
+// Both halves of the pair that stands for an empty comparison row before sorting.
+inline constexpr double kEmptyRowMarker = 9999;
+
+struct CalibrationFit {
+    double slope;
+    double constant;
+    double correlation;  // r squared
+    int starCount;
+    double residualRms;  // the photometric error
+};
+
+// The comparison pairs as the fit and the graph use them: read from rows 1..20, empty rows
+// marked, exchange-sorted by measured value, and counted. Pairs 0..count-1 are the used ones.
+struct ComparisonPairs {
+    std::array<double, kComparisonRows> measured{};
+    std::array<double, kComparisonRows> catalog{};
+    int count = 0;
+};
+ComparisonPairs sortedComparisonPairs(const PhotometrySheet& sheet);
+
+// No value when the fit is undefined: fewer than two pairs, all used measured or all used
+// catalog values equal, or a result that is not a finite number.
+std::optional<CalibrationFit> computeCalibrationFit(const PhotometrySheet& sheet);
+
+// Writes the three fit captions: "傾き =" slope, "定数 =" constant, "相関係数 =" correlation.
+void showCalibrationFit(PhotometrySheet& sheet, const CalibrationFit& fit);
+
+// The graph's refresh: fit, its captions, and the error with two decimals. False when the fit
+// is undefined; then nothing is written.
+bool refreshFitLabels(PhotometrySheet& sheet);
+
+}  // namespace lumitrak

@@ -1,0 +1,52 @@
+#pragma once
+// Every text the program shows in a message box, kept in one place so that the windows and the
+// tests use the same words. A two-line message joins its lines with a carriage return.
+
+#include <string>
+#include <string_view>
+
+namespace lumitrak {
+
+// The short name that titles the message boxes and the save prompt.
+inline constexpr std::string_view kApplicationTitle = "Lumitrak";
+
+// Measure command.
+inline constexpr std::string_view kMissingVariableValueMessage = "変光星の測光値を入力して下さい";
+inline constexpr std::string_view kAveragingAreaFullMessage =
+    "「平均の算出」エリアが一杯です\r"
+    "どこかをクリアして、測光ボタンを押して下さい";
+inline constexpr std::string_view kFitUndefinedMessage =
+    "比較星のデータから近似直線を求められません\r"
+    "測光値とｶﾀﾛｸﾞ値がそれぞれ異なる比較星を2個以上入力して下さい";
+inline constexpr std::string_view kMagnitudeUndefinedMessage =
+    "変光星の測光値から等級を計算できません";
+
+// Import: the abort messages carry their own title.
+inline constexpr std::string_view kImportAbortTitle = "data error";
+inline constexpr std::string_view kNegativeCountMessage =
+    "マイナスデータがあります\r"
+    "処理を中断します";
+// "The n-th star's data is not valid", then "processing is aborted".
+inline std::string invalidCountMessage(int starNumber) {
+    return std::to_string(starNumber) + "番目の星のデータが正しくありません\r処理を中断します";
+}
+
+// Dropped files: the first line says what is wrong, the second names the file.
+inline constexpr std::string_view kDropWithoutFileMessage = "ファイルがドロップされていません";
+inline constexpr std::string_view kFileUnreadableMessage = "ファイルを読み込めません";
+inline constexpr std::string_view kFolderDroppedMessage = "フォルダは読み込めません";
+inline constexpr std::string_view kFileTooLargeMessage = "ファイルが大きすぎます (16 MiB まで)";
+inline constexpr std::string_view kNotTextFileMessage = "テキストファイルではありません";
+
+// Graph window read-out label when nothing or not everything can be drawn.
+inline constexpr std::string_view kGraphNeedsTwoStarsMessage = "比較星が2個以上必要です";
+inline constexpr std::string_view kGraphFitUndefinedMessage =
+    "測光値とｶﾀﾛｸﾞ値がそれぞれ異なる比較星が必要です";
+
+// Closing.
+inline constexpr std::string_view kSaveComparisonDataPrompt = "比較星データを保存しますか";
+inline std::string fileNotSavedMessage(std::string_view fileName) {
+    return std::string(fileName) + " を保存できませんでした";
+}
+
+}  // namespace lumitrak

@@ -1,0 +1,34 @@
+#pragma once
+// The comparison-data file: the comparison table's measured values and catalog magnitudes,
+// kept between runs, one line per filled row.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/sheet.h"
+
+namespace lumitrak {
+
+inline constexpr std::string_view kComparisonDataFileName = "compdata.txt";
+
+// One line per row whose measured text is not empty, rows top to bottom: each number as
+// numberToPlainText writes it plus one blank, the comma between them, CR LF (" 12.345 , 10.2 \r\n").
+std::string comparisonDataText(const PhotometrySheet& sheet);
+
+// At most 20 records read from the text, each as two values ended by a comma or a line end
+// (CR LF, a lone CR or a lone LF), blanks around a value skipped, so a record may run on into
+// the next line. Each value becomes the decimal text of its number ("0.5", "12.3"); a value the
+// text ends before is "". Blank lines between records are passed over.
+std::vector<ComparisonRow> parseComparisonData(std::string_view text);
+
+// Fills the comparison rows from row 1 on with the file's records; rows past the last record
+// keep their texts. A missing or unreadable file changes nothing.
+void loadComparisonData(const std::filesystem::path& file, PhotometrySheet& sheet);
+
+// Replaces the file with comparisonDataText. False when it could not be written; the old file is
+// then intact.
+bool saveComparisonData(const std::filesystem::path& file, const PhotometrySheet& sheet);
+
+}  // namespace lumitrak

@@ -1,0 +1,42 @@
+#pragma once
+// Form2, the comparison-star graph window: drawn once while it loads, then it only answers
+// pointer movement over the plot with the data coordinates under the pointer.
+
+#include <QImage>
+#include <QWidget>
+
+#include "core/sheet.h"
+#include "ui/graph/graph_scale.h"
+
+class QLabel;
+
+namespace lumitrak {
+
+class GraphPicture;
+
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    // Loads the window: refreshes the fit captions of `sheet` and draws the graph into the
+    // retained image. The window keeps no reference to the sheet; closing it deletes it.
+    explicit Form2(PhotometrySheet& sheet, QWidget* parent = nullptr);
+
+    const GraphScale& graphScale() const;
+    QImage graphImage() const;
+
+public slots:
+    // Writes the data coordinates under the surface point (x, y) into Label1; leaves the
+    // label's explanation when the scale gives them no meaning.
+    void showPointerReadout(double x, double y);
+
+private slots:
+    void Picture1_MouseMove(float x, float y);
+
+private:
+    GraphScale scale_;
+    QImage image_;
+    GraphPicture* picture_;
+    QLabel* label_;
+};
+
+}  // namespace lumitrak

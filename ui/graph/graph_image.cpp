@@ -1,0 +1,51 @@
+#include "ui/graph/graph_image.h"
+
+#include <cmath>
+
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
+#include <QRectF>
+
+namespace lumitrak {
+namespace {
+
+QLineF toPixels(const SurfaceLine& line) {
+    return QLineF(line.from.x / kTwipsPerPixel, line.from.y / kTwipsPerPixel,
+                  line.to.x / kTwipsPerPixel, line.to.y / kTwipsPerPixel);
+}
+
+}  // namespace
+
+int pixelOf(double surfaceCoordinate) {
+    return static_cast<int>(std::floor(surfaceCoordinate / kTwipsPerPixel));
+}
+
+QImage renderComparisonGraph(const ComparisonGraph& graph, qreal devicePixelRatio) {
+    const int deviceSide = static_cast<int>(std::lround(kGraphSidePixels * devicePixelRatio));
+    QImage image(deviceSide, deviceSide, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    QPainter painter(&image);
+
+    // A filled rectangle over the whole surface: the plot's grey background.
+    painter.fillRect(QRectF(0, 0, kGraphSidePixels, kGraphSidePixels), kLightGrey);
+
+    // Dots: a disc kDotPenWidth pixels across on the pixel that holds the star.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kDarkBlue);
+    const int radius = (kDotPenWidth - 1) / 2;
+    for (const SurfacePoint& dot : graph.dots) {
+        // Dots lie well inside the surface, so the conversion to a pixel cannot overflow.
+        const int column = pixelOf(dot.x);
+        const int row = pixelOf(dot.y);
+        painter.drawEllipse(QRectF(column - radius, row - radius, kDotPenWidth, kDotPenWidth));
+    }
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kForeground, kLinePenWidth));
+    painter.drawLine(toPixels(graph.diagonal));
+    for (const SurfaceLine& line : graph.offsetLines) painter.drawLine(toPixels(line));
+    return image;
+}
+
+}  // namespace lumitrak

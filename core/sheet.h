@@ -26,11 +26,13 @@ std::optional<SourceProgram> sourceProgramFromCode(int code);
 struct ComparisonRow {
     std::string measuredText;
     std::string catalogText;
+    bool operator==(const ComparisonRow&) const = default;
 };
 
 struct AveragingSlot {
     std::string magnitudeText;
     std::string errorText;
+    bool operator==(const AveragingSlot&) const = default;
 };
 
 struct PhotometrySheet {

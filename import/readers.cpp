@@ -1,0 +1,150 @@
+#include "import/readers.h"
+
+#include <cmath>
+
+#include "core/numbers.h"
+
+namespace lumitrak {
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+// The number of bytes of the character at `pos`: the length of the valid UTF-8 sequence that
+// starts there, or 1 for a byte that starts none. Every keyword, separator and sign the readers
+// look for is an ASCII byte, which is always a character of its own.
+std::size_t characterLength(std::string_view text, std::size_t pos) {
+    const auto byteAt = [&](std::size_t i) -> unsigned {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u;
+    };
+    const unsigned lead = byteAt(pos);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned secondLow = 0x80, secondHigh = 0xBF;  // overlong forms and surrogates excluded
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) secondLow = 0xA0;
+        if (lead == 0xED) secondHigh = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) secondLow = 0x90;
+        if (lead == 0xF4) secondHigh = 0x8F;
+    } else {
+        return 1;
+    }
+    if (byteAt(pos + 1) < secondLow || byteAt(pos + 1) > secondHigh) return 1;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byteAt(pos + i) < 0x80 || byteAt(pos + i) > 0xBF) return 1;
+    }
+    return length;
+}
+
+// The byte position `count` characters after `pos`, or the text's end where it has fewer.
+std::size_t advanceCharacters(std::string_view text, std::size_t pos, std::size_t count) {
+    for (; count > 0 && pos < text.size(); --count) pos += characterLength(text, pos);
+    return pos;
+}
+
+// Where the character in front of the ASCII byte at `pos` starts; 0 when `pos` is 0. A valid
+// sequence ending right before `pos` starts a character (its lead byte can belong to no earlier
+// one); otherwise the byte before `pos` is a character of its own.
+std::size_t previousCharacterStart(std::string_view text, std::size_t pos) {
+    for (std::size_t length = 2; length <= 4 && length <= pos; ++length) {
+        if (characterLength(text, pos - length) == length) return pos - length;
+    }
+    return pos == 0 ? 0 : pos - 1;
+}
+
+}  // namespace
+
+std::vector<std::string> readIrisValues(std::string_view text) {
+    constexpr std::string_view kKeyword = "Magnitude";
+    constexpr std::size_t kMinusSearch = 100;  // characters after the keyword's first letter
+    constexpr std::size_t kValueLength = 7;    // characters
+    std::vector<std::string> values;
+    for (std::size_t p = text.find(kKeyword); p != npos;) {
+        const std::size_t searchStart = p + 1;
+        const std::size_t searchEnd = advanceCharacters(text, searchStart, kMinusSearch);
+        const std::size_t minus = text.substr(searchStart, searchEnd - searchStart).find('-');
+        // Without a minus sign the value starts at the 101st character after the keyword's
+        // first letter: the text's end when the text is shorter.
+        const std::size_t q = minus == npos ? searchEnd : searchStart + minus;
+        values.emplace_back(text.substr(q, advanceCharacters(text, q, kValueLength) - q));
+        if (q == text.size()) break;
+        p = text.find(kKeyword, advanceCharacters(text, q, 1));
+    }
+    return values;
+}
+
+CountReading readMakariValues(std::string_view text) {
+    constexpr int kHeadingCommas = 17;
+    constexpr int kCommasBeforeField = 16;
+    CountReading reading;
+    std::size_t heading = npos;  // the 17th comma of the text, the end of the heading
+    for (int commas = 0; commas < kHeadingCommas; ++commas) {
+        heading = text.find(',', heading + 1);  // npos + 1 is 0: the first search starts at 0
+        if (heading == npos) return reading;
+    }
+    int commas = 0;
+    for (std::size_t p = text.find(',', heading + 1); p != npos;) {
+        if (++commas < kCommasBeforeField) {
+            p = text.find(',', p + 1);
+            continue;
+        }
+        const std::size_t e = text.find(',', p + 1);
+        const std::size_t fieldEnd = e == npos ? text.size() : e;
+        std::string magnitude = countToMagnitude(textToNumber(text.substr(p + 1, fieldEnd - p - 1)));
+        if (magnitude.empty()) {
+            reading.outcome = ImportOutcome::InvalidCount;
+            return reading;
+        }
+        reading.values.push_back(std::move(magnitude));
+        if (e == npos) break;
+        // The terminating comma is not counted, and the character after it is not looked at.
+        commas = 0;
+        p = text.find(',', advanceCharacters(text, e + 1, 1));
+    }
+    return reading;
+}
+
+CountReading readSImageValues(std::string_view text) {
+    constexpr std::string_view kKeyword = "SEMICTRD";
+    CountReading reading;
+    // The last blank in front of `searchedTo`. Each keyword's backward search only looks at
+    // the bytes the previous keyword's search did not reach, so a text of keywords with no
+    // blank among them is still read in linear time.
+    std::size_t searchedTo = 0;
+    std::size_t lastBlank = npos;
+    for (std::size_t p = text.find(kKeyword); p != npos; p = text.find(kKeyword, p + 1)) {
+        // The character right in front of the keyword is not looked at.
+        const std::size_t searchEnd = previousCharacterStart(text, p);
+        const std::size_t blank = text.substr(searchedTo, searchEnd - searchedTo).rfind(' ');
+        if (blank != npos) lastBlank = searchedTo + blank;
+        searchedTo = searchEnd;
+        if (lastBlank == npos) {
+            reading.outcome = ImportOutcome::InvalidCount;
+            return reading;
+        }
+        const double count = textToNumber(text.substr(lastBlank, p - lastBlank));
+        if (count < 0) {
+            reading.outcome = ImportOutcome::NegativeCount;
+            return reading;
+        }
+        std::string magnitude = countToMagnitude(count);
+        if (magnitude.empty()) {
+            reading.outcome = ImportOutcome::InvalidCount;
+            return reading;
+        }
+        reading.values.push_back(std::move(magnitude));
+    }
+    return reading;
+}
+
+std::string countToMagnitude(double count) {
+    // In this order: the reciprocal, its natural logarithm, times 2.5, divided by ln 10.
+    const double magnitude = 2.5 * std::log(1.0 / count) / std::log(10.0);
+    return formatNumber(magnitude, "###.###");
+}
+
+}  // namespace lumitrak

@@ -1,0 +1,41 @@
+#pragma once
+// The readers of the three outside programs' output: each scans the import text and yields the
+// comparison stars' measured values in the order in which the stars appear. Positions count
+// characters (UTF-8 code points; a byte that is no part of a valid sequence counts as one
+// character), not bytes; line breaks are ordinary characters.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumitrak {
+
+enum class ImportOutcome {
+    Imported,       // read to the end of the text
+    NegativeCount,  // an S.Image count below 0 stopped the reading
+    InvalidCount,   // a count that gives no magnitude stopped it: 0, an empty or non-numeric
+                    // field, a number too large or too small, an S.Image keyword with no blank
+                    // before its count
+};
+
+// What a count reader found: every value in order, with no limit on their number. When a star
+// stopped the reading, it is star number values.size() + 1.
+struct CountReading {
+    std::vector<std::string> values;
+    ImportOutcome outcome = ImportOutcome::Imported;
+};
+
+// IRIS: after each "Magnitude", the seven characters from the first "-" within the next 100
+// characters (from the 101st character when there is none), copied as they stand.
+std::vector<std::string> readIrisValues(std::string_view text);
+// Makari: from the 17th comma of the text on, the field after every 16th comma, as a magnitude.
+CountReading readMakariValues(std::string_view text);
+// S.Image: the count in front of each "SEMICTRD", from the blank before it, as a magnitude.
+CountReading readSImageValues(std::string_view text);
+
+// The instrumental magnitude 2.5 x ln(1 / count) / ln(10) written with "###.###" ("-5.",
+// "-5.995", ".753"); the empty text when the count gives no finite magnitude (count <= 0,
+// an infinity, or a count so small that its reciprocal overflows).
+std::string countToMagnitude(double count);
+
+}  // namespace lumitrak

@@ -1,6 +1,5 @@
 #include "ui/graph/comparison_graph.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "core/calibration.h"
@@ -26,23 +25,19 @@ std::optional<SurfaceLine> offsetLineEnds(const GraphScale& scale, double a, dou
 }
 
 std::optional<SurfaceLine> clipToSurface(const SurfaceLine& line) {
-    const double x0 = line.from.x, y0 = line.from.y;
-    const double x1 = line.to.x, y1 = line.to.y;
-    const double top = 0, bottom = kGraphExtent;
-    if ((y0 < top && y1 < top) || (y0 > bottom && y1 > bottom)) return std::nullopt;
-    // The parameter range t in 0..1 over which the line stays between top and bottom.
-    double tStart = 0, tEnd = 1;
-    if (y0 != y1) {
-        const double tTop = (top - y0) / (y1 - y0);
-        const double tBottom = (bottom - y0) / (y1 - y0);
-        tStart = std::max(tStart, std::min(tTop, tBottom));
-        tEnd = std::min(tEnd, std::max(tTop, tBottom));
-        if (tStart > tEnd) return std::nullopt;
-    }
-    const auto at = [&](double t) {
-        return SurfacePoint{x0 + (x1 - x0) * t, std::clamp(y0 + (y1 - y0) * t, top, bottom)};
+    constexpr double top = 0, bottom = kGraphExtent;
+    const SurfacePoint& from = line.from;
+    const SurfacePoint& to = line.to;
+    if ((from.y < top && to.y < top) || (from.y > bottom && to.y > bottom)) return std::nullopt;
+    // An end off the surface moves along the line onto the edge it lies beyond. The height is
+    // set to that edge rather than recomputed, which far-away ends would round off.
+    const auto ontoSurface = [&](const SurfacePoint& end) {
+        if (end.y >= top && end.y <= bottom) return end;
+        const double edge = end.y < top ? top : bottom;
+        const double t = (edge - from.y) / (to.y - from.y);
+        return SurfacePoint{from.x + (to.x - from.x) * t, edge};
     };
-    return SurfaceLine{tStart == 0 ? line.from : at(tStart), tEnd == 1 ? line.to : at(tEnd)};
+    return SurfaceLine{ontoSurface(from), ontoSurface(to)};
 }
 
 ComparisonGraph drawComparisonGraph(PhotometrySheet& sheet) {

@@ -5,6 +5,7 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPen>
+#include <QRect>
 #include <QRectF>
 
 namespace lumitrak {
@@ -30,18 +31,19 @@ QImage renderComparisonGraph(const ComparisonGraph& graph, qreal devicePixelRati
     // A filled rectangle over the whole surface: the plot's grey background.
     painter.fillRect(QRectF(0, 0, kGraphSidePixels, kGraphSidePixels), kLightGrey);
 
-    // Dots: a disc kDotPenWidth pixels across on the pixel that holds the star.
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kDarkBlue);
+    // Dots: the disc a round pen kDotPenWidth pixels wide leaves on the pixel that holds the
+    // star, a 5 x 5 square without its corner pixels.
     const int radius = (kDotPenWidth - 1) / 2;
     for (const SurfacePoint& dot : graph.dots) {
         // Dots lie well inside the surface, so the conversion to a pixel cannot overflow.
         const int column = pixelOf(dot.x);
         const int row = pixelOf(dot.y);
-        painter.drawEllipse(QRectF(column - radius, row - radius, kDotPenWidth, kDotPenWidth));
+        painter.fillRect(QRect(column - radius, row - radius + 1, kDotPenWidth, kDotPenWidth - 2),
+                         kDarkBlue);
+        painter.fillRect(QRect(column - radius + 1, row - radius, kDotPenWidth - 2, kDotPenWidth),
+                         kDarkBlue);
     }
 
-    painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kForeground, kLinePenWidth));
     painter.drawLine(toPixels(graph.diagonal));
     for (const SurfaceLine& line : graph.offsetLines) painter.drawLine(toPixels(line));

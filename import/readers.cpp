@@ -46,16 +46,6 @@ std::size_t advanceCharacters(std::string_view text, std::size_t pos, std::size_
     return pos;
 }
 
-// Where the character in front of the ASCII byte at `pos` starts; 0 when `pos` is 0. A valid
-// sequence ending right before `pos` starts a character (its lead byte can belong to no earlier
-// one); otherwise the byte before `pos` is a character of its own.
-std::size_t previousCharacterStart(std::string_view text, std::size_t pos) {
-    for (std::size_t length = 2; length <= 4 && length <= pos; ++length) {
-        if (characterLength(text, pos - length) == length) return pos - length;
-    }
-    return pos == 0 ? 0 : pos - 1;
-}
-
 }  // namespace
 
 std::vector<std::string> readIrisValues(std::string_view text) {
@@ -117,8 +107,9 @@ CountReading readSImageValues(std::string_view text) {
     std::size_t searchedTo = 0;
     std::size_t lastBlank = npos;
     for (std::size_t p = text.find(kKeyword); p != npos; p = text.find(kKeyword, p + 1)) {
-        // The character right in front of the keyword is not looked at.
-        const std::size_t searchEnd = previousCharacterStart(text, p);
+        // The character right in front of the keyword is not looked at. Skipping only its last
+        // byte is the same: no byte of a longer character is a blank.
+        const std::size_t searchEnd = p == 0 ? 0 : p - 1;
         const std::size_t blank = text.substr(searchedTo, searchEnd - searchedTo).rfind(' ');
         if (blank != npos) lastBlank = searchedTo + blank;
         searchedTo = searchEnd;

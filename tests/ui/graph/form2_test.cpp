@@ -98,28 +98,6 @@ private slots:
         QCOMPARE(image, renderComparisonGraph(drawComparisonGraph(copy), image.devicePixelRatio()));
     }
 
-    void readsOutTheValuesUnderThePointer_data() {
-        QTest::addColumn<PhotometrySheet>("sheet");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("top-left") << exampleSheet() << 0.0 << 0.0 << "X=-10.20 / Y=8.79";
-        QTest::newRow("bottom-right") << exampleSheet() << 4500.0 << 4500.0 << "X=-7.80 / Y=11.31";
-        // Scale -6..6 both ways: 375 units to a magnitude.
-        const PhotometrySheet around = sheetWithRows({{"-5", "-5"}, {"5", "5"}});
-        QTest::newRow("no digit before the point") << around << 2437.5 << 2062.5 << "X=.50 / Y=-.50";
-        QTest::newRow("just above zero") << around << 2251.0 << 2249.0 << "X=.00 / Y=.00";
-    }
-    void readsOutTheValuesUnderThePointer() {
-        QFETCH(PhotometrySheet, sheet);
-        QFETCH(double, x);
-        QFETCH(double, y);
-        QFETCH(QString, expected);
-        Form2 form(sheet);
-        form.showPointerReadout(x, y);
-        QCOMPARE(label1(form)->text(), expected);
-    }
-
     void pointerMovementOverThePictureDrivesTheReadout() {
         PhotometrySheet sheet = exampleSheet();
         Form2 form(sheet);

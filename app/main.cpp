@@ -1,0 +1,12 @@
+// Lumitrak: the main window is the whole program.
+
+#include <QApplication>
+
+#include "ui/main/form1.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    lumitrak::Form1 form;
+    form.show();
+    return application.exec();
+}

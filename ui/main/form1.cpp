@@ -1,0 +1,163 @@
+#include "ui/main/form1.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+#include "core/averaging.h"
+#include "core/measurement.h"
+#include "core/messages.h"
+#include "core/sheet_commands.h"
+#include "ui/main/import_area.h"
+
+// The window's icon lives in the library's resources; a static library must load them itself.
+static void loadForm1Resources() { Q_INIT_RESOURCE(form1_resources); }
+
+namespace lumitrak {
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The message a measurement ends with, if any.
+std::string_view messageOf(MeasureOutcome outcome) {
+    switch (outcome) {
+    case MeasureOutcome::Measured: return {};
+    case MeasureOutcome::MissingVariableValue: return kMissingVariableValueMessage;
+    case MeasureOutcome::AveragingAreaFull: return kAveragingAreaFullMessage;
+    case MeasureOutcome::FitUndefined: return kFitUndefinedMessage;
+    case MeasureOutcome::MagnitudeUndefined: return kMagnitudeUndefinedMessage;
+    }
+    return {};
+}
+
+}  // namespace
+
+Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      messageBoxes_(std::move(messageBoxes)) {
+    loadForm1Resources();
+    if (!messageBoxes_) messageBoxes_ = std::make_unique<QtMessageBoxes>(this);
+
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Lumitrak ver4.11"));
+    setWindowIcon(QIcon(QStringLiteral(":/lumitrak/lumitrak.png")));
+    // A fixed single border: the client area cannot be resized.
+    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(grey);
+    setAutoFillBackground(true);
+
+    controls_ = buildForm1Controls(this);
+    connectControls();
+    writeSheet();
+    Form_Load();
+    controls_.measuredFields[0]->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::connectControls() {
+    const auto onClick = [this](const QString& name, auto handler) {
+        auto* button = findChild<QPushButton*>(name);
+        connect(button, &QPushButton::clicked, this, handler);
+    };
+    onClick(QStringLiteral("Command1"), [this] { command1_click(); });
+    onClick(QStringLiteral("Command17"), [this] { Command17_Click(); });
+    onClick(QStringLiteral("Command18"), [this] { Command18_Click(); });
+    onClick(QStringLiteral("Command24"), [this] { Command24_Click(); });
+    onClick(QStringLiteral("Command25"), [this] { Command25_Click(); });
+    onClick(QStringLiteral("Command26"), [this] { Command26_Click(); });
+    onClick(QStringLiteral("Command27"), [this] { Command27_Click(); });
+    for (int k = 1; k <= kComparisonRows; ++k) {
+        connect(controls_.rowClearButtons[k - 1], &QPushButton::clicked, this, [this, k] { clearComparisonRow(k); });
+        connect(controls_.rowSelectButtons[k - 1], &QPushButton::clicked, this, [this, k] { selectVariableStar(k); });
+    }
+    for (int n = 1; n <= kAveragingSlots; ++n) {
+        connect(controls_.slotClearButtons[n - 1], &QPushButton::clicked, this, [this, n] { clearAveragingSlot(n); });
+    }
+    controls_.variableMeasuredField->installEventFilter(this);
+    connect(controls_.importArea, &ImportArea::urlsDropped, this,
+            [this](const QList<QUrl>& urls) { Text37_OLEDragDrop(urls); });
+}
+
+template <typename Command> void Form1::runOnSheet(Command command) {
+    readSheet();
+    command(sheet_);
+    writeSheet();
+}
+
+void Form1::showMessage(std::string_view title, std::string_view text) {
+    messageBoxes_->showMessage(fromUtf8(title), fromUtf8(text));
+}
+
+void Form1::command1_click() { runOnSheet([](PhotometrySheet& s) { clearAllComparisonRows(s); }); }
+
+void Form1::Command17_Click() {
+    MeasureOutcome outcome = MeasureOutcome::Measured;
+    runOnSheet([&outcome](PhotometrySheet& s) { outcome = measureVariable(s); });
+    const std::string_view message = messageOf(outcome);
+    if (!message.empty()) showMessage(kApplicationTitle, message);
+}
+
+void Form1::Command18_Click() { runOnSheet([](PhotometrySheet& s) { computeAverages(s); }); }
+
+void Form1::Command24_Click() {}
+
+void Form1::Command25_Click() { runOnSheet([](PhotometrySheet& s) { clearMeasuredColumn(s); }); }
+
+void Form1::Command26_Click() { runOnSheet([](PhotometrySheet& s) { clearCatalogColumn(s); }); }
+
+void Form1::Command27_Click() {}
+
+bool Form1::Text31_KeyPress(int key) {
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    Command17_Click();
+    return true;
+}
+
+void Form1::Text37_OLEDragDrop(const QList<QUrl>& urls) { Q_UNUSED(urls); }
+
+void Form1::Form_Load() {
+    runOnSheet([](PhotometrySheet& s) {
+        clearAllComparisonRows(s);
+        s.variableMeasuredText.clear();
+    });
+}
+
+void Form1::Form_Unload() {}
+
+void Form1::clearComparisonRow(int k) {
+    runOnSheet([k](PhotometrySheet& s) { lumitrak::clearComparisonRow(s, k); });
+}
+
+void Form1::selectVariableStar(int k) {
+    runOnSheet([k](PhotometrySheet& s) { lumitrak::selectVariableStar(s, k); });
+}
+
+void Form1::clearAveragingSlot(int n) {
+    runOnSheet([n](PhotometrySheet& s) { lumitrak::clearAveragingSlot(s, n); });
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    // Closing is never refused.
+    event->accept();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == controls_.variableMeasuredField && event->type() == QEvent::KeyPress) {
+        if (Text31_KeyPress(static_cast<QKeyEvent*>(event)->key())) return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace lumitrak

@@ -1,0 +1,63 @@
+#pragma once
+// The main window. It shows one photometry sheet and runs every command on it: each handler
+// reads the widgets into the sheet, runs the command on the sheet and shows the sheet again.
+
+#include <QList>
+#include <QUrl>
+#include <QWidget>
+#include <memory>
+#include <string_view>
+
+#include "core/sheet.h"
+#include "ui/main/form1_layout.h"
+#include "ui/main/message_boxes.h"
+
+namespace lumitrak {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // Without message boxes of its own the window shows the real ones. The window opens its
+    // data files here, from the current working directory.
+    explicit Form1(std::unique_ptr<MessageBoxes> messageBoxes = nullptr, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The sheet as the last command left it.
+    const PhotometrySheet& sheet() const { return sheet_; }
+
+    // The handlers of the window's events.
+    void command1_click();
+    void Command17_Click();
+    void Command18_Click();
+    void Command24_Click();
+    void Command25_Click();
+    void Command26_Click();
+    void Command27_Click();
+    // True when the key was the Enter key and the measurement ran in its place.
+    bool Text31_KeyPress(int key);
+    void Text37_OLEDragDrop(const QList<QUrl>& urls);
+    void Form_Load();
+    void Form_Unload();
+
+    // The row and slot buttons.
+    void clearComparisonRow(int k);
+    void selectVariableStar(int k);
+    void clearAveragingSlot(int n);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectControls();
+    void readSheet();
+    void writeSheet();
+    void showMessage(std::string_view title, std::string_view text);
+    template <typename Command> void runOnSheet(Command command);
+
+    PhotometrySheet sheet_;
+    Form1Controls controls_;
+    std::unique_ptr<MessageBoxes> messageBoxes_;
+};
+
+}  // namespace lumitrak

@@ -1,0 +1,34 @@
+#pragma once
+// Every message box of the main window goes through this interface, so that a test can answer
+// them without a person.
+
+#include <QString>
+
+class QWidget;
+
+namespace lumitrak {
+
+struct MessageBoxes {
+    virtual ~MessageBoxes();
+    // A modal box with one OK button and no icon. A carriage return separates two lines.
+    virtual void showMessage(const QString& title, const QString& text) = 0;
+    // A modal box with OK (the default) and Cancel, no icon; true for OK. Escape or the close
+    // box count as Cancel.
+    virtual bool askOkCancel(const QString& title, const QString& text) = 0;
+};
+
+// The real boxes, shown over `parent`.
+class QtMessageBoxes : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(QWidget* parent);
+    void showMessage(const QString& title, const QString& text) override;
+    bool askOkCancel(const QString& title, const QString& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+// The text as a message box shows it: a carriage return starts a new line.
+QString messageBoxText(const QString& text);
+
+}  // namespace lumitrak

@@ -1,7 +1,5 @@
 #include "import/import.h"
 
-#include <algorithm>
-
 #include "core/messages.h"
 
 namespace lumitrak {
@@ -9,9 +7,14 @@ namespace {
 
 CountReading readValues(SourceProgram program, std::string_view text) {
     switch (program) {
-    case SourceProgram::Iris: return {readIrisValues(text)};
-    case SourceProgram::Makari: return readMakariValues(text);
-    case SourceProgram::SImage: return readSImageValues(text);
+    case SourceProgram::Iris: {
+        // IRIS values are never checked, so reading stops at the last row.
+        CountReading reading{readIrisValues(text, kComparisonRows)};
+        reading.found = reading.values.size();
+        return reading;
+    }
+    case SourceProgram::Makari: return readMakariValues(text, kComparisonRows);
+    case SourceProgram::SImage: return readSImageValues(text, kComparisonRows);
     }
     return {};
 }
@@ -20,11 +23,10 @@ CountReading readValues(SourceProgram program, std::string_view text) {
 
 ImportReport importMeasuredValuesDetailed(PhotometrySheet& sheet) {
     const CountReading read = readValues(sheet.sourceProgram, sheet.importText);
-    const std::size_t stored = std::min(read.values.size(), sheet.comparisonRows.size());
-    for (std::size_t i = 0; i < stored; ++i) sheet.comparisonRows[i].measuredText = read.values[i];
+    for (std::size_t i = 0; i < read.values.size(); ++i) sheet.comparisonRows[i].measuredText = read.values[i];
 
     ImportReport report{read.outcome};
-    if (read.outcome != ImportOutcome::Imported) report.failedStar = static_cast<int>(read.values.size()) + 1;
+    if (read.outcome != ImportOutcome::Imported) report.failedStar = static_cast<int>(read.found) + 1;
     return report;
 }
 

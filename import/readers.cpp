@@ -46,14 +46,30 @@ std::size_t advanceCharacters(std::string_view text, std::size_t pos, std::size_
     return pos;
 }
 
+// 2.5 x ln(1 / count) / ln(10), in this order; not a finite number for a count <= 0, an
+// infinity, or a count so small that its reciprocal overflows.
+double instrumentalMagnitude(double count) { return 2.5 * std::log(1.0 / count) / std::log(10.0); }
+
+// Adds the magnitude of one more star's count to the reading, written only while it is kept;
+// false, with the reading stopped, when the count gives no magnitude.
+bool addCount(CountReading& reading, double count, std::size_t keep) {
+    const double magnitude = instrumentalMagnitude(count);
+    if (!std::isfinite(magnitude)) {
+        reading.outcome = ImportOutcome::InvalidCount;
+        return false;
+    }
+    if (reading.found++ < keep) reading.values.push_back(formatNumber(magnitude, "###.###"));
+    return true;
+}
+
 }  // namespace
 
-std::vector<std::string> readIrisValues(std::string_view text) {
+std::vector<std::string> readIrisValues(std::string_view text, std::size_t keep) {
     constexpr std::string_view kKeyword = "Magnitude";
     constexpr std::size_t kMinusSearch = 100;  // characters after the keyword's first letter
     constexpr std::size_t kValueLength = 7;    // characters
     std::vector<std::string> values;
-    for (std::size_t p = text.find(kKeyword); p != npos;) {
+    for (std::size_t p = text.find(kKeyword); p != npos && values.size() < keep;) {
         const std::size_t searchStart = p + 1;
         const std::size_t searchEnd = advanceCharacters(text, searchStart, kMinusSearch);
         const std::size_t minus = text.substr(searchStart, searchEnd - searchStart).find('-');
@@ -67,7 +83,7 @@ std::vector<std::string> readIrisValues(std::string_view text) {
     return values;
 }
 
-CountReading readMakariValues(std::string_view text) {
+CountReading readMakariValues(std::string_view text, std::size_t keep) {
     constexpr int kHeadingCommas = 17;
     constexpr int kCommasBeforeField = 16;
     CountReading reading;
@@ -84,12 +100,7 @@ CountReading readMakariValues(std::string_view text) {
         }
         const std::size_t e = text.find(',', p + 1);
         const std::size_t fieldEnd = e == npos ? text.size() : e;
-        std::string magnitude = countToMagnitude(textToNumber(text.substr(p + 1, fieldEnd - p - 1)));
-        if (magnitude.empty()) {
-            reading.outcome = ImportOutcome::InvalidCount;
-            return reading;
-        }
-        reading.values.push_back(std::move(magnitude));
+        if (!addCount(reading, textToNumber(text.substr(p + 1, fieldEnd - p - 1)), keep)) break;
         if (e == npos) break;
         // The terminating comma is not counted, and the character after it is not looked at.
         commas = 0;
@@ -98,7 +109,7 @@ CountReading readMakariValues(std::string_view text) {
     return reading;
 }
 
-CountReading readSImageValues(std::string_view text) {
+CountReading readSImageValues(std::string_view text, std::size_t keep) {
     constexpr std::string_view kKeyword = "SEMICTRD";
     CountReading reading;
     // The last blank in front of `searchedTo`. Each keyword's backward search only looks at
@@ -115,27 +126,20 @@ CountReading readSImageValues(std::string_view text) {
         searchedTo = searchEnd;
         if (lastBlank == npos) {
             reading.outcome = ImportOutcome::InvalidCount;
-            return reading;
+            break;
         }
         const double count = textToNumber(text.substr(lastBlank, p - lastBlank));
         if (count < 0) {
             reading.outcome = ImportOutcome::NegativeCount;
-            return reading;
+            break;
         }
-        std::string magnitude = countToMagnitude(count);
-        if (magnitude.empty()) {
-            reading.outcome = ImportOutcome::InvalidCount;
-            return reading;
-        }
-        reading.values.push_back(std::move(magnitude));
+        if (!addCount(reading, count, keep)) break;
     }
     return reading;
 }
 
 std::string countToMagnitude(double count) {
-    // In this order: the reciprocal, its natural logarithm, times 2.5, divided by ln 10.
-    const double magnitude = 2.5 * std::log(1.0 / count) / std::log(10.0);
-    return formatNumber(magnitude, "###.###");
+    return formatNumber(instrumentalMagnitude(count), "###.###");  // "" for no finite number
 }
 
 }  // namespace lumitrak

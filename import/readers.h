@@ -4,6 +4,7 @@
 // characters (UTF-8 code points; a byte that is no part of a valid sequence counts as one
 // character), not bytes; line breaks are ordinary characters.
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,20 +19,23 @@ enum class ImportOutcome {
                     // before its count
 };
 
-// What a count reader found: every value in order, with no limit on their number. When a star
-// stopped the reading, it is star number values.size() + 1.
+// A reader keeps the first `keep` values it finds. The count readers go on to the end of the
+// text all the same, since a later count can still stop the reading.
+inline constexpr std::size_t kAllValues = std::numeric_limits<std::size_t>::max();
+
 struct CountReading {
-    std::vector<std::string> values;
-    ImportOutcome outcome = ImportOutcome::Imported;
+    std::vector<std::string> values;  // the first `keep` values, in order
+    std::size_t found = 0;            // every value found, kept or not
+    ImportOutcome outcome = ImportOutcome::Imported;  // a stop comes from star number found + 1
 };
 
 // IRIS: after each "Magnitude", the seven characters from the first "-" within the next 100
 // characters (from the 101st character when there is none), copied as they stand.
-std::vector<std::string> readIrisValues(std::string_view text);
+std::vector<std::string> readIrisValues(std::string_view text, std::size_t keep = kAllValues);
 // Makari: from the 17th comma of the text on, the field after every 16th comma, as a magnitude.
-CountReading readMakariValues(std::string_view text);
+CountReading readMakariValues(std::string_view text, std::size_t keep = kAllValues);
 // S.Image: the count in front of each "SEMICTRD", from the blank before it, as a magnitude.
-CountReading readSImageValues(std::string_view text);
+CountReading readSImageValues(std::string_view text, std::size_t keep = kAllValues);
 
 // The instrumental magnitude 2.5 x ln(1 / count) / ln(10) written with "###.###" ("-5.",
 // "-5.995", ".753"); the empty text when the count gives no finite magnitude (count <= 0,

@@ -1,6 +1,7 @@
 // The import readers and the line joining on arbitrary input, checked against a literal
 // character-by-character reading written for this check alone: same values, same stop, and
 // IRIS values of at most seven characters.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -167,8 +168,22 @@ std::string expand(std::string_view data) {
     return text;
 }
 
-bool sameReading(const CountReading& a, const CountReading& b) {
-    return a.values == b.values && a.outcome == b.outcome;
+// The reader's result equals the literal reading, and keeping only 20 values changes nothing
+// but the values kept.
+template <typename Reader>
+CountReading checkCountReader(const char* name, Reader read, const CountReading& literal,
+                              std::string_view text) {
+    const CountReading all = read(text, kAllValues);
+    if (all.values != literal.values || all.outcome != literal.outcome || all.found != all.values.size()) {
+        fail(name, text);
+    }
+    const CountReading kept = read(text, 20);
+    const std::vector<std::string> first20(all.values.begin(),
+                                           all.values.begin() + std::min<std::size_t>(20, all.found));
+    if (kept.values != first20 || kept.found != all.found || kept.outcome != all.outcome) {
+        fail(name, text);
+    }
+    return all;
 }
 
 }  // namespace
@@ -182,12 +197,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<std::string> iris = readIrisValues(text);
     if (iris != literalIris(chars)) fail("readIrisValues", text);
+    const std::vector<std::string> iris20 = readIrisValues(text, 20);
+    if (!std::equal(iris20.begin(), iris20.end(), iris.begin()) || iris20.size() != std::min<std::size_t>(20, iris.size())) {
+        fail("readIrisValues keeping 20", text);
+    }
     for (const std::string& value : iris) {
         if (characters(value).size() > 7) fail("IRIS value longer than seven characters", text);
     }
-    if (!sameReading(readMakariValues(text), literalMakari(chars))) fail("readMakariValues", text);
-    const CountReading sImage = readSImageValues(text);
-    if (!sameReading(sImage, literalSImage(chars))) fail("readSImageValues", text);
+    checkCountReader("readMakariValues", readMakariValues, literalMakari(chars), text);
+    const CountReading sImage = checkCountReader("readSImageValues", readSImageValues, literalSImage(chars), text);
 
     // The import writes the first 20 values into the rows and touches nothing else.
     PhotometrySheet sheet;
@@ -195,7 +213,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sheet.importText = text;
     sheet.sourceProgram = SourceProgram::SImage;
     const ImportReport report = importMeasuredValuesDetailed(sheet);
-    if (report.outcome != sImage.outcome) fail("import outcome", text);
+    if (report.outcome != sImage.outcome ||
+        (report.outcome != ImportOutcome::Imported && report.failedStar != static_cast<int>(sImage.found) + 1)) {
+        fail("import outcome", text);
+    }
     for (std::size_t i = 0; i < sheet.comparisonRows.size(); ++i) {
         const ComparisonRow& row = sheet.comparisonRows[i];
         const std::string expected = i < sImage.values.size() ? sImage.values[i] : "untouched";

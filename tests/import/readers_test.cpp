@@ -146,11 +146,24 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"EmptyText", "", {}}),
     caseName);
 
-TEST(SImageReaderTest, NegativeCountIsCheckedAfterTwentyStars) {
-    const std::string text = repeat(" 250 SEMICTRD", 22) + " -1 SEMICTRD";
-    const CountReading read = readSImageValues(text);
-    EXPECT_EQ(read.values.size(), 22u);
+TEST(SImageReaderTest, CountsPastTheKeptOnesAreStillChecked) {
+    const std::string text = repeat(" 250 SEMICTRD", 21) + " 500 SEMICTRD -1 SEMICTRD";
+    const CountReading read = readSImageValues(text, 20);
+    EXPECT_EQ(read.values, Values(20, "-5.995"));
+    EXPECT_EQ(read.found, 22u);
     EXPECT_EQ(read.outcome, ImportOutcome::NegativeCount);
+}
+
+TEST(MakariReaderTest, CountsPastTheKeptOnesAreStillChecked) {
+    const CountReading read = readMakariValues(makariText({"100", "250", "500", "0"}), 2);
+    EXPECT_EQ(read.values, Values({"-5.", "-5.995"}));
+    EXPECT_EQ(read.found, 3u);
+    EXPECT_EQ(read.outcome, ImportOutcome::InvalidCount);
+}
+
+TEST(IrisReaderTest, StopsAtTheKeptValues) {
+    EXPECT_EQ(readIrisValues(" Magnitude -1.111111 Magnitude -2.222222 Magnitude -3.3333333", 2),
+              Values({"-1.1111", "-2.2222"}));
 }
 
 TEST(SImageReaderTest, BlankFoundOnceServesKeywordsWithoutBlanks) {

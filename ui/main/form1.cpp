@@ -11,6 +11,9 @@
 #include "core/measurement.h"
 #include "core/messages.h"
 #include "core/sheet_commands.h"
+#include "import/import.h"
+#include "ui/graph/form2.h"
+#include "ui/main/dropped_file.h"
 #include "ui/main/import_area.h"
 
 // The window's icon lives in the library's resources; a static library must load them itself.
@@ -89,14 +92,12 @@ void Form1::connectControls() {
             [this](const QList<QUrl>& urls) { Text37_OLEDragDrop(urls); });
 }
 
-template <typename Command> void Form1::runOnSheet(Command command) {
-    readSheet();
-    command(sheet_);
-    writeSheet();
-}
-
 void Form1::showMessage(std::string_view title, std::string_view text) {
     messageBoxes_->showMessage(fromUtf8(title), fromUtf8(text));
+}
+
+void Form1::showMessage(std::string_view title, const QString& text) {
+    messageBoxes_->showMessage(fromUtf8(title), text);
 }
 
 void Form1::command1_click() { runOnSheet([](PhotometrySheet& s) { clearAllComparisonRows(s); }); }
@@ -110,13 +111,32 @@ void Form1::Command17_Click() {
 
 void Form1::Command18_Click() { runOnSheet([](PhotometrySheet& s) { computeAverages(s); }); }
 
-void Form1::Command24_Click() {}
+void Form1::Command24_Click() {
+    // An open graph keeps its drawing: it is only brought to the front.
+    if (graph_) {
+        graph_->raise();
+        graph_->activateWindow();
+        return;
+    }
+    readSheet();
+    // Loading the graph rewrites the fit captions before it draws.
+    graph_ = new Form2(sheet_, this);
+    writeSheet();
+    graph_->show();
+}
 
 void Form1::Command25_Click() { runOnSheet([](PhotometrySheet& s) { clearMeasuredColumn(s); }); }
 
 void Form1::Command26_Click() { runOnSheet([](PhotometrySheet& s) { clearCatalogColumn(s); }); }
 
-void Form1::Command27_Click() {}
+void Form1::Command27_Click() {
+    readSheet();
+    const ImportReport report = importMeasuredValuesDetailed(sheet_);
+    // The rows read before a star stopped the import stay written.
+    writeSheet();
+    if (report.outcome != ImportOutcome::Imported)
+        showMessage(kImportAbortTitle, importAbortMessage(report));
+}
 
 bool Form1::Text31_KeyPress(int key) {
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
@@ -124,16 +144,17 @@ bool Form1::Text31_KeyPress(int key) {
     return true;
 }
 
-void Form1::Text37_OLEDragDrop(const QList<QUrl>& urls) { Q_UNUSED(urls); }
+void Form1::Text37_OLEDragDrop(const QList<QUrl>& urls) { loadDroppedFile(urls); }
 
-void Form1::Form_Load() {
-    runOnSheet([](PhotometrySheet& s) {
-        clearAllComparisonRows(s);
-        s.variableMeasuredText.clear();
-    });
+void Form1::loadDroppedFile(const QList<QUrl>& urls) {
+    const DroppedFileText dropped = readDroppedFile(urls);
+    if (!dropped.loaded) {
+        // The import area keeps what it held.
+        showMessage(kApplicationTitle, dropped.errorMessage);
+        return;
+    }
+    runOnSheet([&dropped](PhotometrySheet& s) { s.importText = dropped.text.toStdString(); });
 }
-
-void Form1::Form_Unload() {}
 
 void Form1::clearComparisonRow(int k) {
     runOnSheet([k](PhotometrySheet& s) { lumitrak::clearComparisonRow(s, k); });

@@ -3,12 +3,14 @@
 // reads the widgets into the sheet, runs the command on the sheet and shows the sheet again.
 
 #include <QList>
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 #include <memory>
 #include <string_view>
 
 #include "core/sheet.h"
+#include "ui/graph/form2.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/message_boxes.h"
 
@@ -24,6 +26,8 @@ public:
 
     // The sheet as the last command left it.
     const PhotometrySheet& sheet() const { return sheet_; }
+    // The graph window, or nullptr when it is not open.
+    Form2* graphWindow() const { return graph_; }
 
     // The handlers of the window's events.
     void command1_click();
@@ -36,6 +40,8 @@ public:
     // True when the key was the Enter key and the measurement ran in its place.
     bool Text31_KeyPress(int key);
     void Text37_OLEDragDrop(const QList<QUrl>& urls);
+    // Puts the text of the first dropped file into the import area.
+    void loadDroppedFile(const QList<QUrl>& urls);
     void Form_Load();
     void Form_Unload();
 
@@ -53,9 +59,16 @@ private:
     void readSheet();
     void writeSheet();
     void showMessage(std::string_view title, std::string_view text);
-    template <typename Command> void runOnSheet(Command command);
+    void showMessage(std::string_view title, const QString& text);
+    // Every command: the widgets into the sheet, the command on the sheet, the sheet back.
+    template <typename Command> void runOnSheet(Command command) {
+        readSheet();
+        command(sheet_);
+        writeSheet();
+    }
 
     PhotometrySheet sheet_;
+    QPointer<Form2> graph_;  // the graph window while it is open
     Form1Controls controls_;
     std::unique_ptr<MessageBoxes> messageBoxes_;
 };

@@ -1,6 +1,10 @@
 // The main window's commands, driven through its controls as a user would.
 
+#include <QApplication>
 #include <QDir>
+#include <QPointer>
+#include <QFile>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +15,7 @@
 #include <memory>
 
 #include "core/messages.h"
+#include "ui/graph/form2.h"
 #include "recording_message_boxes.h"
 #include "ui/main/form1.h"
 
@@ -353,7 +358,122 @@ private slots:
         type(measuredField(1), "ｶﾀﾛｸﾞ 12,5");
         click(selectButton(1));
         QCOMPARE(text("Text31"), QStringLiteral("ｶﾀﾛｸﾞ 12,5"));
+
         QCOMPARE(form_->sheet().variableMeasuredText, std::string("ｶﾀﾛｸﾞ 12,5"));
+    }
+    // The graph window opens once; while it is open the button only brings it to the front.
+    void graphOpensOnceAndDrawsAnewAfterClosing() {
+        typeExactLine();
+        click("Command24");
+        QPointer<lumitrak::Form2> first = form_->graphWindow();
+        QVERIFY(first);
+        QVERIFY(first->isVisible());
+        QCOMPARE(text("Label10"), QStringLiteral("傾き = 1"));
+        QCOMPARE(text("Label8"), QStringLiteral("0.00"));  // two decimals when the graph loads
+        QCOMPARE(text("Label6"), QStringLiteral("--.--"));
+        const QImage drawing = first->graphImage();
+
+        type(measuredField(4), "14");
+        type(catalogField(4), "15");
+        click("Command24");
+        QCOMPARE(form_->graphWindow(), first.data());
+        QCOMPARE(first->graphImage(), drawing);
+        QCOMPARE(text("Label10"), QStringLiteral("傾き = 1"));
+        QCOMPARE(form_->findChildren<lumitrak::Form2*>().size(), 1);
+
+        first->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first);
+        QVERIFY(!form_->graphWindow());
+        click("Command24");
+        QVERIFY(form_->graphWindow());
+        QVERIFY(form_->graphWindow()->graphImage() != drawing);
+        QVERIFY(text("Label10") != QStringLiteral("傾き = 1"));
+        QVERIFY(shown_.empty());
+    }
+
+    // Each reader fills the measured column from the text in the import area.
+    void importFillsMeasuredValues_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("importText");
+        QTest::addColumn<QStringList>("measured");
+        QTest::newRow("IRIS") << "Option1" << " Magnitude = -7.1234 x Magnitude = -6.5432"
+                              << QStringList{"-7.1234", "-6.5432"};
+        const QString heading = QStringList(18, QStringLiteral("h")).join(',');
+        QStringList line(18, QStringLiteral("9"));
+        line[16] = QStringLiteral("1000");
+        const QString first = line.join(',');
+        line[16] = QStringLiteral("100");
+        const QString second = line.join(',');
+        QTest::newRow("Makari") << "Option2" << " " + heading + " " + first + " " + second
+                                << QStringList{"-7.5", "-5."};
+        QTest::newRow("S.Image") << "Option3" << " 1000 SEMICTRD 100 SEMICTRD"
+                                 << QStringList{"-7.5", "-5."};
+    }
+    void importFillsMeasuredValues() {
+        QFETCH(QString, option);
+        QFETCH(QString, importText);
+        QFETCH(QStringList, measured);
+        type(catalogField(1), "10.5");
+        type(measuredField(3), "kept");
+        form_->findChild<QPlainTextEdit*>("Text37")->setPlainText(importText);
+        QTest::mouseClick(form_->findChild<QRadioButton*>(option), Qt::LeftButton);
+        click("Command27");
+        QVERIFY(shown_.empty());
+        for (int k = 1; k <= measured.size(); ++k) QCOMPARE(text(measuredField(k)), measured[k - 1]);
+        QCOMPARE(text(measuredField(3)), QStringLiteral("kept"));
+        QCOMPARE(text(catalogField(1)), QStringLiteral("10.5"));
+    }
+
+    void importAbortsWithItsMessage_data() {
+        QTest::addColumn<QString>("importText");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("firstRow");
+        QTest::newRow("negative count") << " 1000 SEMICTRD -5 SEMICTRD"
+                                        << fromUtf8(lumitrak::kNegativeCountMessage) << "-7.5";
+        QTest::newRow("zero count") << " 1000 SEMICTRD 0 SEMICTRD"
+                                    << QString::fromStdString(lumitrak::invalidCountMessage(2)) << "-7.5";
+    }
+    void importAbortsWithItsMessage() {
+        QFETCH(QString, importText);
+        QFETCH(QString, message);
+        QFETCH(QString, firstRow);
+        form_->findChild<QPlainTextEdit*>("Text37")->setPlainText(importText);
+        form_->findChild<QRadioButton*>("Option3")->setChecked(true);
+        click("Command27");
+        QCOMPARE(shown_.size(), std::size_t(1));
+        QCOMPARE(shown_[0].title, QStringLiteral("data error"));
+        QCOMPARE(shown_[0].text, message);
+        QCOMPARE(text(measuredField(1)), firstRow);
+    }
+
+    // A dropped file's lines land in the import area as one line, each after a blank.
+    void droppedFileFillsTheImportArea() {
+        QFile file(QDir::current().filePath("iris.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Magnitude -7.1234\r\nsecond line\r\n");
+        file.close();
+        auto* area = form_->findChild<QPlainTextEdit*>("Text37");
+        area->setPlainText("old");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file.fileName())});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(area->viewport(), &enter);
+        QDropEvent drop(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(area->viewport(), &drop);
+        QCOMPARE(area->toPlainText(), QStringLiteral(" Magnitude -7.1234 second line"));
+        QCOMPARE(form_->sheet().importText, std::string(" Magnitude -7.1234 second line"));
+        QVERIFY(shown_.empty());
+    }
+
+    void unreadableDropKeepsTheImportArea() {
+        auto* area = form_->findChild<QPlainTextEdit*>("Text37");
+        area->setPlainText("pasted");
+        form_->Text37_OLEDragDrop({QUrl::fromLocalFile(QDir::current().filePath("missing.txt"))});
+        QCOMPARE(shown_.size(), std::size_t(1));
+        QCOMPARE(shown_[0].title, QStringLiteral("Lumitrak"));
+        QVERIFY(!shown_[0].text.isEmpty());
+        QCOMPARE(area->toPlainText(), QStringLiteral("pasted"));
     }
 };
 

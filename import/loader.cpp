@@ -4,7 +4,8 @@ namespace lumitrak {
 
 std::string joinFileLines(std::string_view content) {
     std::string joined;
-    joined.reserve(content.size() + 1);  // a line end gives way to a blank: never more than one extra
+    joined.reserve(content.size() +
+                   1);  // a line end gives way to a blank: never more than one extra
     std::size_t lineStart = 0;
     while (lineStart < content.size()) {
         const std::size_t cr = content.find('\r', lineStart);

@@ -24,8 +24,8 @@ enum class ImportOutcome {
 inline constexpr std::size_t kAllValues = std::numeric_limits<std::size_t>::max();
 
 struct CountReading {
-    std::vector<std::string> values;  // the first `keep` values, in order
-    std::size_t found = 0;            // every value found, kept or not
+    std::vector<std::string> values;                  // the first `keep` values, in order
+    std::size_t found = 0;                            // every value found, kept or not
     ImportOutcome outcome = ImportOutcome::Imported;  // a stop comes from star number found + 1
 };
 

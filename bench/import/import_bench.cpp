@@ -32,14 +32,15 @@ const std::string& irisFile() {
     return file;
 }
 const std::string& makariFile() {
-    static const std::string file = fileOf(
-        "No,X,Y,R,Sky,SkySD,Peak,FWHM,A,B,PA,Ell,Snr,Flag,Ra,Dec,Count,Mag\r\n",
-        ",812.5,433.1,6,1021.4,12.7,3321,2.81,1.2,1.1,35.0,0.08,143.2,0,12.3456,45.6789,25013.7,-11.0\r\n");
+    static const std::string file =
+        fileOf("No,X,Y,R,Sky,SkySD,Peak,FWHM,A,B,PA,Ell,Snr,Flag,Ra,Dec,Count,Mag\r\n",
+               ",812.5,433.1,6,1021.4,12.7,3321,2.81,1.2,1.1,35.0,0.08,143.2,0,12.3456,45.6789,"
+               "25013.7,-11.0\r\n");
     return file;
 }
 const std::string& sImageFile() {
-    static const std::string file =
-        fileOf("  #    X       Y      Count    Type\r\n", "  512.33  401.78  25013.7 SEMICTRD 2.81\r\n");
+    static const std::string file = fileOf("  #    X       Y      Count    Type\r\n",
+                                           "  512.33  401.78  25013.7 SEMICTRD 2.81\r\n");
     return file;
 }
 
@@ -59,10 +60,16 @@ void run(benchmark::State& state, const std::string& text, auto read) {
 }
 
 // A worst case at 2.5, 5 and 10 MB, so that the fitted complexity shows the growth.
-std::size_t sizeOf(const benchmark::State& state) { return static_cast<std::size_t>(state.range(0)); }
+std::size_t sizeOf(const benchmark::State& state) {
+    return static_cast<std::size_t>(state.range(0));
+}
 
-void BM_JoinLines(benchmark::State& state) { run(state, irisFile(), joinFileLines); }
-void BM_JoinLinesEmptyLines(benchmark::State& state) { run(state, repeated("\r\n", sizeOf(state)), joinFileLines); }
+void BM_JoinLines(benchmark::State& state) {
+    run(state, irisFile(), joinFileLines);
+}
+void BM_JoinLinesEmptyLines(benchmark::State& state) {
+    run(state, repeated("\r\n", sizeOf(state)), joinFileLines);
+}
 
 void BM_IrisRealistic(benchmark::State& state) {
     run(state, joinFileLines(irisFile()), keepingAll(readIrisValues));
@@ -91,13 +98,38 @@ void BM_SImageKeywordsWithoutBlanks(benchmark::State& state) {
 }
 
 BENCHMARK(BM_JoinLines)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_JoinLinesEmptyLines)->Unit(benchmark::kMillisecond)->Arg(kTextSize / 4)->Arg(kTextSize / 2)->Arg(kTextSize)->Complexity();
+BENCHMARK(BM_JoinLinesEmptyLines)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(kTextSize / 4)
+    ->Arg(kTextSize / 2)
+    ->Arg(kTextSize)
+    ->Complexity();
 BENCHMARK(BM_IrisRealistic)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_IrisKeywordsOnly)->Unit(benchmark::kMillisecond)->Arg(kTextSize / 4)->Arg(kTextSize / 2)->Arg(kTextSize)->Complexity();
-BENCHMARK(BM_IrisJapaneseWithoutMinus)->Unit(benchmark::kMillisecond)->Arg(kTextSize / 4)->Arg(kTextSize / 2)->Arg(kTextSize)->Complexity();
+BENCHMARK(BM_IrisKeywordsOnly)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(kTextSize / 4)
+    ->Arg(kTextSize / 2)
+    ->Arg(kTextSize)
+    ->Complexity();
+BENCHMARK(BM_IrisJapaneseWithoutMinus)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(kTextSize / 4)
+    ->Arg(kTextSize / 2)
+    ->Arg(kTextSize)
+    ->Complexity();
 BENCHMARK(BM_MakariRealistic)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MakariCommasAndCounts)->Unit(benchmark::kMillisecond)->Arg(kTextSize / 4)->Arg(kTextSize / 2)->Arg(kTextSize)->Complexity();
+BENCHMARK(BM_MakariCommasAndCounts)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(kTextSize / 4)
+    ->Arg(kTextSize / 2)
+    ->Arg(kTextSize)
+    ->Complexity();
 BENCHMARK(BM_SImageRealistic)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SImageKeywordsWithoutBlanks)->Unit(benchmark::kMillisecond)->Arg(kTextSize / 4)->Arg(kTextSize / 2)->Arg(kTextSize)->Complexity();
+BENCHMARK(BM_SImageKeywordsWithoutBlanks)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(kTextSize / 4)
+    ->Arg(kTextSize / 2)
+    ->Arg(kTextSize)
+    ->Complexity();
 
 }  // namespace

@@ -27,7 +27,12 @@ std::vector<std::string> characters(std::string_view text) {
     std::vector<std::string> out;
     for (std::size_t i = 0; i < text.size();) {
         const unsigned char lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80 ? 1 : lead >= 0xF8 ? 0 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        std::size_t length = lead < 0x80    ? 1
+                             : lead >= 0xF8 ? 0
+                             : lead >= 0xF0 ? 4
+                             : lead >= 0xE0 ? 3
+                             : lead >= 0xC0 ? 2
+                                            : 0;
         char32_t codePoint = lead & (0x7F >> length);
         bool valid = length > 0 && i + length <= text.size();
         for (std::size_t k = 1; valid && k < length; ++k) {
@@ -159,10 +164,10 @@ std::string expand(std::string_view data) {
     std::string text;
     for (char c : data) {
         switch (c) {
-        case '\x01': text += "Magnitude"; break;
-        case '\x02': text += "SEMICTRD"; break;
-        case '\x03': text += std::string(16, ','); break;
-        default: text += c;
+            case '\x01': text += "Magnitude"; break;
+            case '\x02': text += "SEMICTRD"; break;
+            case '\x03': text += std::string(16, ','); break;
+            default: text += c;
         }
     }
     return text;
@@ -174,12 +179,13 @@ template <typename Reader>
 CountReading checkCountReader(const char* name, Reader read, const CountReading& literal,
                               std::string_view text) {
     const CountReading all = read(text, kAllValues);
-    if (all.values != literal.values || all.outcome != literal.outcome || all.found != all.values.size()) {
+    if (all.values != literal.values || all.outcome != literal.outcome ||
+        all.found != all.values.size()) {
         fail(name, text);
     }
     const CountReading kept = read(text, 20);
-    const std::vector<std::string> first20(all.values.begin(),
-                                           all.values.begin() + std::min<std::size_t>(20, all.found));
+    const std::vector<std::string> first20(
+        all.values.begin(), all.values.begin() + std::min<std::size_t>(20, all.found));
     if (kept.values != first20 || kept.found != all.found || kept.outcome != all.outcome) {
         fail(name, text);
     }
@@ -198,14 +204,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> iris = readIrisValues(text);
     if (iris != literalIris(chars)) fail("readIrisValues", text);
     const std::vector<std::string> iris20 = readIrisValues(text, 20);
-    if (!std::equal(iris20.begin(), iris20.end(), iris.begin()) || iris20.size() != std::min<std::size_t>(20, iris.size())) {
+    if (!std::equal(iris20.begin(), iris20.end(), iris.begin()) ||
+        iris20.size() != std::min<std::size_t>(20, iris.size())) {
         fail("readIrisValues keeping 20", text);
     }
     for (const std::string& value : iris) {
         if (characters(value).size() > 7) fail("IRIS value longer than seven characters", text);
     }
     checkCountReader("readMakariValues", readMakariValues, literalMakari(chars), text);
-    const CountReading sImage = checkCountReader("readSImageValues", readSImageValues, literalSImage(chars), text);
+    const CountReading sImage =
+        checkCountReader("readSImageValues", readSImageValues, literalSImage(chars), text);
 
     // The import writes the first 20 values into the rows and touches nothing else.
     PhotometrySheet sheet;
@@ -214,7 +222,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sheet.sourceProgram = SourceProgram::SImage;
     const ImportReport report = importMeasuredValuesDetailed(sheet);
     if (report.outcome != sImage.outcome ||
-        (report.outcome != ImportOutcome::Imported && report.failedStar != static_cast<int>(sImage.found) + 1)) {
+        (report.outcome != ImportOutcome::Imported &&
+         report.failedStar != static_cast<int>(sImage.found) + 1)) {
         fail("import outcome", text);
     }
     for (std::size_t i = 0; i < sheet.comparisonRows.size(); ++i) {

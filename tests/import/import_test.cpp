@@ -125,7 +125,8 @@ TEST(ImportMeasuredValuesTest, InvalidCountNamesTheStar) {
 }
 
 TEST(ImportMeasuredValuesTest, EmptyTextChangesNothing) {
-    for (SourceProgram program : {SourceProgram::Iris, SourceProgram::Makari, SourceProgram::SImage}) {
+    for (SourceProgram program :
+         {SourceProgram::Iris, SourceProgram::Makari, SourceProgram::SImage}) {
         PhotometrySheet sheet = filledSheet();
         sheet.sourceProgram = program;
         const PhotometrySheet before = sheet;

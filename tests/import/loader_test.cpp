@@ -11,7 +11,9 @@ struct JoinCase {
     std::string joined;
 };
 
-void PrintTo(const JoinCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const JoinCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class JoinFileLinesTest : public testing::TestWithParam<JoinCase> {};
 
@@ -26,8 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
                     JoinCase{"LoneCarriageReturnEndsALine", "one\rtwo\r", " one two"},
                     JoinCase{"LoneLineFeedStaysInTheLine", "one\ntwo\r\n", " one\ntwo"},
                     JoinCase{"LineFeedBeforeCarriageReturn", "one\n\rtwo", " one\n two"},
-                    JoinCase{"EmptyFile", "", ""},
-                    JoinCase{"OneEmptyLine", "\r\n", " "},
+                    JoinCase{"EmptyFile", "", ""}, JoinCase{"OneEmptyLine", "\r\n", " "},
                     JoinCase{"EmptyLinesInBetween", "a\r\n\r\n\rb", " a   b"},
                     JoinCase{"JapaneseTextPassesThrough", "等級\r\nｶﾀﾛｸﾞ", " 等級 ｶﾀﾛｸﾞ"}),
     [](const testing::TestParamInfo<JoinCase>& info) { return std::string(info.param.name); });

@@ -23,8 +23,12 @@ struct ReaderCase {
     ImportOutcome outcome = ImportOutcome::Imported;
 };
 
-std::string caseName(const testing::TestParamInfo<ReaderCase>& info) { return info.param.name; }
-void PrintTo(const ReaderCase& c, std::ostream* out) { *out << c.name; }
+std::string caseName(const testing::TestParamInfo<ReaderCase>& info) {
+    return info.param.name;
+}
+void PrintTo(const ReaderCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 void expectRead(const CountReading& read, const ReaderCase& expected) {
     EXPECT_EQ(read.values, expected.values);
@@ -51,22 +55,30 @@ INSTANTIATE_TEST_SUITE_P(
                    {"-10.123", "-8.5 St", "-11.000"}},
         ReaderCase{"LowerCaseIsNoKeyword", " magnitude = -10.1234", {}},
         ReaderCase{"KeywordInsideALongerWord", " AbsMagnitudes -7.654321", {"-7.6543"}},
-        ReaderCase{"MinusAtTheHundredthCharacter", "Magnitude" + kFillTo99 + "-1.23456", {"-1.2345"}},
+        ReaderCase{
+            "MinusAtTheHundredthCharacter", "Magnitude" + kFillTo99 + "-1.23456", {"-1.2345"}},
         ReaderCase{"NoMinusWithinHundredTakesTheHundredAndFirst",
-                   "Magnitude" + kFillTo99 + "xy-1.23456", {"y-1.234"}},
+                   "Magnitude" + kFillTo99 + "xy-1.23456",
+                   {"y-1.234"}},
         ReaderCase{"HundredCharactersCountedNotBytes",
-                   "Magnitude" + repeat("等", 91) + "-1.23456", {"-1.2345"}},
-        // A byte that starts no valid sequence is one character, also inside a sequence.
-        ReaderCase{"InvalidBytesCountOneEach", "Magnitude" + repeat("\xE7\xAD", 45) + "\xFF-1.23456",
+                   "Magnitude" + repeat("等", 91) + "-1.23456",
                    {"-1.2345"}},
-        ReaderCase{"InvalidBytesPastTheHundredth", "Magnitude" + repeat("\xE7\xAD", 46) + "\xFF-1.23456",
+        // A byte that starts no valid sequence is one character, also inside a sequence.
+        ReaderCase{"InvalidBytesCountOneEach",
+                   "Magnitude" + repeat("\xE7\xAD", 45) + "\xFF-1.23456",
+                   {"-1.2345"}},
+        ReaderCase{"InvalidBytesPastTheHundredth",
+                   "Magnitude" + repeat("\xE7\xAD", 46) + "\xFF-1.23456",
                    {"\xFF-1.234"}},
         ReaderCase{"SevenCharactersNotBytes", " Magnitude -等級等級等級等級", {"-等級等級等級"}},
         ReaderCase{"ScanResumesRightAfterTheHundredAndFirst",
-                   "Magnitude" + kFillTo99 + "xyMagnitude -5.5555555", {"yMagnit", "-5.5555"}},
+                   "Magnitude" + kFillTo99 + "xyMagnitude -5.5555555",
+                   {"yMagnit", "-5.5555"}},
         ReaderCase{"ScanResumesRightAfterTheMinusSign",
-                   " Magnitude -1.2Magnitude -3.4567890", {"-1.2Mag", "-3.4567"}},
-        ReaderCase{"KeywordInsideTheSearchIsPassedOver", " Magnitude Magnitude -1.234567", {"-1.2345"}},
+                   " Magnitude -1.2Magnitude -3.4567890",
+                   {"-1.2Mag", "-3.4567"}},
+        ReaderCase{
+            "KeywordInsideTheSearchIsPassedOver", " Magnitude Magnitude -1.234567", {"-1.2345"}},
         ReaderCase{"ValueCutByTheTextsEnd", " Magnitude -1.2", {"-1.2"}},
         ReaderCase{"EmptyValueWhereTheTextHasEnded", " Magnitude = 12.3", {""}},
         ReaderCase{"EmptyText", "", {}}),
@@ -96,7 +108,8 @@ TEST_P(MakariReaderTest, TakesTheSeventeenthFieldOfEveryLine) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, MakariReaderTest,
     testing::Values(
-        ReaderCase{"ThreeDataLines", makariText({"100", "250", "500"}), {"-5.", "-5.995", "-6.747"}},
+        ReaderCase{
+            "ThreeDataLines", makariText({"100", "250", "500"}), {"-5.", "-5.995", "-6.747"}},
         ReaderCase{"BlanksAroundTheCount", makariText({" 40 ", "0.5"}), {"-4.005", ".753"}},
         ReaderCase{"HeadingOnly", makariText({}), {}},
         ReaderCase{"FewerThanSeventeenCommas", repeat("100,", 16), {}},
@@ -106,9 +119,13 @@ INSTANTIATE_TEST_SUITE_P(
                    repeat(",", 17) + repeat(",", 16) + "250,," + repeat(",", 15) + "999,100,",
                    {"-5.995", "-5."}},
         ReaderCase{"LastFieldRunsToTheTextsEnd", repeat(",", 33) + "250", {"-5.995"}},
-        ReaderCase{"EmptyFieldStops", makariText({"100", "", "500"}), {"-5."}, ImportOutcome::InvalidCount},
+        ReaderCase{"EmptyFieldStops",
+                   makariText({"100", "", "500"}),
+                   {"-5."},
+                   ImportOutcome::InvalidCount},
         ReaderCase{"NonNumericFieldStops", makariText({"n/a"}), {}, ImportOutcome::InvalidCount},
-        ReaderCase{"ZeroCountStops", makariText({"250", "0"}), {"-5.995"}, ImportOutcome::InvalidCount},
+        ReaderCase{
+            "ZeroCountStops", makariText({"250", "0"}), {"-5.995"}, ImportOutcome::InvalidCount},
         ReaderCase{"NegativeCountStops", makariText({"-250"}), {}, ImportOutcome::InvalidCount},
         ReaderCase{"OverflowingCountStops", makariText({"1e999"}), {}, ImportOutcome::InvalidCount},
         ReaderCase{"FieldAtTheTextsEndIsEmpty", repeat(",", 33), {}, ImportOutcome::InvalidCount}),
@@ -133,15 +150,20 @@ INSTANTIATE_TEST_SUITE_P(
                    " 3 50.5 60.5 40 SEMICTRD",
                    {"-5.", "-6.747", "-4.005"}},
         ReaderCase{"LowerCaseIsNoKeyword", " 250 semictrd", {}},
-        ReaderCase{"NegativeCountStops", " 250 SEMICTRD -40 SEMICTRD 500 SEMICTRD", {"-5.995"},
+        ReaderCase{"NegativeCountStops",
+                   " 250 SEMICTRD -40 SEMICTRD 500 SEMICTRD",
+                   {"-5.995"},
                    ImportOutcome::NegativeCount},
-        ReaderCase{"ZeroCountStops", " 250 SEMICTRD 0 SEMICTRD", {"-5.995"}, ImportOutcome::InvalidCount},
+        ReaderCase{
+            "ZeroCountStops", " 250 SEMICTRD 0 SEMICTRD", {"-5.995"}, ImportOutcome::InvalidCount},
         ReaderCase{"TwoBlanksReadAsZero", " 250  SEMICTRD", {}, ImportOutcome::InvalidCount},
         ReaderCase{"NoBlankInFront", "250 SEMICTRD", {}, ImportOutcome::InvalidCount},
         ReaderCase{"KeywordFirst", "SEMICTRD", {}, ImportOutcome::InvalidCount},
         ReaderCase{"KeywordSecond", "5SEMICTRD", {}, ImportOutcome::InvalidCount},
         // Pasted lines: a line break is no blank, so the line's own count has none in front.
-        ReaderCase{"PastedLineWithoutBlank", " 250 SEMICTRD\r\n500 SEMICTRD", {"-5.995"},
+        ReaderCase{"PastedLineWithoutBlank",
+                   " 250 SEMICTRD\r\n500 SEMICTRD",
+                   {"-5.995"},
                    ImportOutcome::InvalidCount},
         ReaderCase{"EmptyText", "", {}}),
     caseName);

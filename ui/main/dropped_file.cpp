@@ -1,0 +1,68 @@
+#include "ui/main/dropped_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include "core/messages.h"
+#include "import/loader.h"
+
+namespace lumitrak {
+namespace {
+
+// Output files are a few kilobytes; anything near this is no output of a photometry program.
+constexpr qint64 kMaximumFileSize = 16 * 1024 * 1024;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+DroppedFileText refused(std::string_view message, const QString& name) {
+    DroppedFileText result;
+    result.errorMessage = fromUtf8(message);
+    if (!name.isEmpty()) result.errorMessage += QChar(u'\r') + name;
+    return result;
+}
+
+// UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark dropped), otherwise CP932,
+// the code page in which the photometry programs write on Japanese Windows.
+QString decodeFileText(const QByteArray& bytes) {
+    // Stateless: a sequence cut off at the end of the file is an error, not a pending state.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError()) return text;
+    QStringDecoder cp932("CP932", QStringDecoder::Flag::Stateless);
+    if (cp932.isValid()) return cp932(bytes);
+    return QString::fromLatin1(bytes);  // a Qt without the code page: ASCII still passes
+}
+
+}  // namespace
+
+DroppedFileText readDroppedFile(const QList<QUrl>& urls) {
+    if (urls.isEmpty()) return refused(kDropWithoutFileMessage, {});
+    const QUrl& url = urls.first();
+    if (!url.isLocalFile()) return refused(kDropWithoutFileMessage, url.toDisplayString());
+
+    const QString path = url.toLocalFile();
+    const QString name = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (info.isDir()) return refused(kFolderDroppedMessage, name);
+    if (info.size() > kMaximumFileSize) return refused(kFileTooLargeMessage, name);
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return refused(kFileUnreadableMessage, name);
+    // Read one byte past the limit, so that a file that grows or a device without a size
+    // cannot make the window wait for ever.
+    const QByteArray bytes = file.read(kMaximumFileSize + 1);
+    if (file.error() != QFileDevice::NoError) return refused(kFileUnreadableMessage, name);
+    if (bytes.size() > kMaximumFileSize) return refused(kFileTooLargeMessage, name);
+    if (bytes.contains('\0')) return refused(kNotTextFileMessage, name);
+
+    DroppedFileText result;
+    result.loaded = true;
+    result.text = fromUtf8(joinFileLines(decodeFileText(bytes).toStdString()));
+    return result;
+}
+
+}  // namespace lumitrak

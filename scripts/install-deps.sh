@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils imagemagick fonts-noto-cjk
+  xvfb xauth x11-utils imagemagick fonts-noto-cjk openbox wmctrl xdotool
   locales dpkg-dev file appstream desktop-file-utils
 )
 

@@ -7,6 +7,7 @@ set -euo pipefail
 binary=$(realpath "$1")
 artefacts=$(mkdir -p "$2" && realpath "$2")
 
+export QT_QPA_PLATFORM=xcb
 if [ -z "${LUMITRAK_INSIDE_XVFB:-}" ]; then
   # Re-run this script inside a fresh X server of its own.
   export LUMITRAK_INSIDE_XVFB=1

@@ -114,23 +114,28 @@ CountReading readMakariValues(std::string_view text, std::size_t keep) {
 CountReading readSImageValues(std::string_view text, std::size_t keep) {
     constexpr std::string_view kKeyword = "SEMICTRD";
     CountReading reading;
-    // The last blank in front of `searchedTo`. Each keyword's backward search only looks at
-    // the bytes the previous keyword's search did not reach, so a text of keywords with no
-    // blank among them is still read in linear time.
+    // The last blank in front of `searchedTo` and the count read from it. Each keyword's
+    // backward search only looks at the bytes the previous keyword's search did not reach, and
+    // a count is read only from a new blank, so a text of keywords with no blank among them is
+    // still read in linear time.
     std::size_t searchedTo = 0;
     std::size_t lastBlank = npos;
+    double count = 0;
     for (std::size_t p = text.find(kKeyword); p != npos; p = text.find(kKeyword, p + 1)) {
         // The character right in front of the keyword is not looked at. Skipping only its last
         // byte is the same: no byte of a longer character is a blank.
         const std::size_t searchEnd = p == 0 ? 0 : p - 1;
         const std::size_t blank = text.substr(searchedTo, searchEnd - searchedTo).rfind(' ');
-        if (blank != npos) lastBlank = searchedTo + blank;
-        searchedTo = searchEnd;
-        if (lastBlank == npos) {
+        if (blank != npos) {
+            lastBlank = searchedTo + blank;
+            count = textToNumber(text.substr(lastBlank, p - lastBlank));
+        } else if (lastBlank == npos) {
             reading.outcome = ImportOutcome::InvalidCount;
             break;
         }
-        const double count = textToNumber(text.substr(lastBlank, p - lastBlank));
+        // Otherwise the number text is the previous keyword's, grown past that keyword's first
+        // letter, which ends any number: the count is the same.
+        searchedTo = searchEnd;
         if (count < 0) {
             reading.outcome = ImportOutcome::NegativeCount;
             break;

@@ -97,6 +97,13 @@ void BM_SImageKeywordsWithoutBlanks(benchmark::State& state) {
     run(state, " 5x" + repeated("SEMICTRD", sizeOf(state)), keeping20(readSImageValues));
 }
 
+// The same, with a long run of digits after the blank that every keyword's number text holds.
+void BM_SImageKeywordsAfterLongNumber(benchmark::State& state) {
+    const std::string text =
+        " " + repeated("1", sizeOf(state) / 2) + repeated("SEMICTRD", sizeOf(state) / 2);
+    run(state, text, keeping20(readSImageValues));
+}
+
 BENCHMARK(BM_JoinLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_JoinLinesEmptyLines)
     ->Unit(benchmark::kMillisecond)
@@ -125,6 +132,12 @@ BENCHMARK(BM_MakariCommasAndCounts)
     ->Arg(kTextSize)
     ->Complexity();
 BENCHMARK(BM_SImageRealistic)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SImageKeywordsAfterLongNumber)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(kTextSize / 4)
+    ->Arg(kTextSize / 2)
+    ->Arg(kTextSize)
+    ->Complexity();
 BENCHMARK(BM_SImageKeywordsWithoutBlanks)
     ->Unit(benchmark::kMillisecond)
     ->Arg(kTextSize / 4)

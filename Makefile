@@ -1,10 +1,11 @@
 # make run   — install what is missing, build, and start Lumitrak (data files in this folder)
 # make test  — install what is missing, build, and run every test
+# make package — build the Debian package (build/lumitrak_<version>_<arch>.deb)
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test package install clean
 
 all: build
 
@@ -22,6 +23,12 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+install: build
+	cmake --install $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a temporary root, checks what it installs and runs
+# the unpacked program through the whole Xvfb session check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+
+make package BUILD="$build"
+deb=$(ls -t "$build"/lumitrak_*.deb | head -n 1)
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+
+echo "package: $deb"
+dpkg-deb -f "$deb" Package Version Depends Recommends
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "the package does not depend on Qt Widgets" >&2; exit 1; }
+dpkg-deb -f "$deb" Recommends | grep -q 'fonts-noto-cjk' || { echo "the package does not recommend a Japanese font" >&2; exit 1; }
+for file in usr/bin/lumitrak \
+            usr/share/applications/org.lumitrak.Lumitrak.desktop \
+            usr/share/metainfo/org.lumitrak.Lumitrak.metainfo.xml \
+            usr/share/icons/hicolor/scalable/apps/org.lumitrak.Lumitrak.svg \
+            usr/share/icons/hicolor/64x64/apps/org.lumitrak.Lumitrak.png; do
+  [ -e "$root/$file" ] || { echo "the package lacks $file" >&2; exit 1; }
+done
+desktop-file-validate "$root/usr/share/applications/org.lumitrak.Lumitrak.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.lumitrak.Lumitrak.metainfo.xml"
+
+bash tests/app/xvfb_session_check.sh "$root/usr/bin/lumitrak" "$build/package-check"

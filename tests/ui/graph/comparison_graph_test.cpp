@@ -1,8 +1,8 @@
-#include <QTest>
+// What the graph draws, in surface units: the scale, the dots, the offset lines, the read-out.
 
+#include <cmath>
 #include <limits>
 #include <optional>
-#include <string>
 
 #include "core/messages.h"
 #include "example_rows.h"
@@ -10,190 +10,116 @@
 
 using namespace lumitrak;
 
-Q_DECLARE_METATYPE(lumitrak::PhotometrySheet)
+Q_DECLARE_METATYPE(lumitrak::GraphScale)
 Q_DECLARE_METATYPE(lumitrak::SurfaceLine)
-Q_DECLARE_METATYPE(std::string)
 
 namespace {
 
-// The height of a line at surface x, for lines that run across the whole surface or part of it.
 double heightAt(const SurfaceLine& line, double x) {
-    const double t = (x - line.from.x) / (line.to.x - line.from.x);
-    return line.from.y + (line.to.y - line.from.y) * t;
+    return line.from.y + (line.to.y - line.from.y) * (x - line.from.x) / (line.to.x - line.from.x);
 }
-
-bool onSurface(const SurfacePoint& point) {
-    return point.x >= 0 && point.x <= kGraphExtent && point.y >= 0 && point.y <= kGraphExtent;
-}
-
-// Captions of an earlier table, which an undefined fit must not turn into lines.
-PhotometrySheet withEarlierFitCaptions(PhotometrySheet sheet) {
-    sheet.slopeCaption = "傾き = 1.5";
-    sheet.constantCaption = "定数 = 3";
-    sheet.correlationCaption = "相関係数 = .90000";
-    sheet.photometricErrorCaption = "0.123";
-    return sheet;
-}
+bool onSurface(const SurfacePoint& p) { return p.x >= 0 && p.x <= kGraphExtent && p.y >= 0 && p.y <= kGraphExtent; }
+SurfaceLine across(double left, double right) { return {{0, left}, {kGraphExtent, right}}; }
 
 }  // namespace
 
 class ComparisonGraphTest : public QObject {
     Q_OBJECT
 private slots:
-    void refreshesTheFitCaptionsWithTwoDecimalsForTheError() {
-        PhotometrySheet sheet = exampleSheet();
-        sheet.variableMagnitudeCaption = "10.500";
-        drawComparisonGraph(sheet);
-        QVERIFY(sheet.slopeCaption.starts_with("傾き = 1.05"));
-        QVERIFY(sheet.constantCaption.starts_with("定数 = 19.48333"));
-        QVERIFY(sheet.correlationCaption.starts_with("相関係数 =.99"));
-        QCOMPARE(sheet.photometricErrorCaption, std::string("0.02"));
-        QCOMPARE(sheet.variableMagnitudeCaption, std::string("10.500"));
-    }
-
-    void placesTheDotsInsideTheMargins() {
+    void exampleDotsSitInsideATenthOfMargin() {
         PhotometrySheet sheet = exampleSheet();
         const ComparisonGraph graph = drawComparisonGraph(sheet);
-        QCOMPARE(graph.dots.size(), std::size_t(3));
+        QCOMPARE(graph.scale.leftX, -10.2);
+        QCOMPARE(graph.scale.rightX, -7.8);
+        QCOMPARE(graph.scale.topY, 8.79);
+        QCOMPARE(graph.scale.bottomY, 11.31);
         // Smallest measured value at the left, brightest star at the top; 1 unit of rounding.
-        const double expected[3][2] = {{375, 375}, {2250, 2160}, {4125, 4125}};
-        for (int k = 0; k < 3; ++k) {
-            QVERIFY2(std::abs(graph.dots[k].x - expected[k][0]) <= 1, std::to_string(k).c_str());
-            QVERIFY2(std::abs(graph.dots[k].y - expected[k][1]) <= 1, std::to_string(k).c_str());
-        }
+        const SurfacePoint expected[] = {{375, 375}, {2250, 2160}, {4125, 4125}};
+        QCOMPARE(graph.dots.size(), std::size_t(3));
+        for (int k = 0; k < 3; ++k)
+            QVERIFY(std::abs(graph.dots[k].x - expected[k].x) <= 1 && std::abs(graph.dots[k].y - expected[k].y) <= 1);
+        QCOMPARE(graph.diagonal, across(0, kGraphExtent));
         QVERIFY(graph.explanation.empty());
     }
 
-    void plotsTheRowsInSortedOrderWhereverTheyStand() {
-        PhotometrySheet sheet = sheetWithRows({{"4", "9"}, {"1", "12"}, {"3", "10"}, {"2", "11"}, {"5", "8"}}, 6);
-        const ComparisonGraph graph = drawComparisonGraph(sheet);
-        QCOMPARE(graph.dots.size(), std::size_t(5));
-        for (std::size_t k = 1; k < graph.dots.size(); ++k) {
-            QVERIFY(graph.dots[k - 1].x < graph.dots[k].x);
-            QVERIFY(graph.dots[k - 1].y > graph.dots[k].y);  // brighter stars higher up
-        }
-    }
-
-    void plotsARowWithoutCatalogTextAtMagnitudeZero() {
-        PhotometrySheet sheet = sheetWithRows({{"-10", "9"}, {"-9", "10"}, {"-8", ""}});
-        const ComparisonGraph graph = drawComparisonGraph(sheet);
-        QCOMPARE(graph.dots.size(), std::size_t(3));
-        QCOMPARE(graph.dots[2].y, 375.0);  // magnitude 0 is now the brightest, at the top
-    }
-
-    void theDiagonalRunsCornerToCornerWhateverTheData() {
-        PhotometrySheet falling = sheetWithRows({{"1", "12"}, {"2", "11"}, {"3", "10"}});
-        const SurfaceLine corners{{0, 0}, {kGraphExtent, kGraphExtent}};
-        QCOMPARE(drawComparisonGraph(falling).diagonal, corners);
-        PhotometrySheet empty;
-        QCOMPARE(drawComparisonGraph(empty).diagonal, corners);
-    }
-
-    void offsetLinesLieAtTwoAndThreeErrorsAboutTheFit() {
+    // The fit is magnitude = measured + 10 and the scale 10.73..14.33 down: one magnitude is
+    // 1250 units, the fit crosses the middle at 2212.5, the lines 3e and 2e (112.5, 75) off it.
+    void offsetLinesLieAtThreeAndTwoErrorsAboutTheFit() {
         PhotometrySheet sheet = sheetWithErrorOf003();
         const ComparisonGraph graph = drawComparisonGraph(sheet);
         QCOMPARE(sheet.photometricErrorCaption, std::string("0.03"));
         QCOMPARE(graph.offsetLines.size(), std::size_t(4));
-        // The fit is magnitude = measured + 10; the scale runs 10.73..14.33 down, so one
-        // magnitude is 1250 units and the fitted line crosses the middle at 2212.5.
-        const double middle = kGraphExtent / 2.0;
-        const double fitted = 2212.5;
-        const double offsets[4] = {+112.5, -112.5, +75, -75};
+        const double offsets[] = {+112.5, -112.5, +75, -75};
         for (int k = 0; k < 4; ++k) {
-            const double height = heightAt(graph.offsetLines[k], middle);
-            QVERIFY2(std::abs(height - (fitted + offsets[k])) <= 1.5,
-                     (std::to_string(k) + ": " + std::to_string(height)).c_str());
+            QVERIFY(std::abs(heightAt(graph.offsetLines[k], kGraphExtent / 2.0) - (2212.5 + offsets[k])) <= 1.5);
+            QVERIFY(onSurface(graph.offsetLines[k].from) && onSurface(graph.offsetLines[k].to));
         }
-    }
-
-    void offsetLinesStayOnTheSurface() {
-        PhotometrySheet sheet = sheetWithErrorOf003();
-        const ComparisonGraph graph = drawComparisonGraph(sheet);
-        // The fitted line leaves the top edge at the left, so the lines above it are cut there.
-        for (const SurfaceLine& line : graph.offsetLines) {
-            QVERIFY(onSurface(line.from));
-            QVERIFY(onSurface(line.to));
-        }
+        // The line 3e above the fit leaves through the top edge, so it is cut there.
         QVERIFY(graph.offsetLines[1].from.x > 0);
         QCOMPARE(graph.offsetLines[1].from.y, 0.0);
-        QCOMPARE(graph.offsetLines[0].from.x, 0.0);
     }
 
     void aZeroErrorPutsAllFourLinesOnTheFit() {
         PhotometrySheet sheet = sheetWithRows({{"1", "10"}, {"2", "11"}});
         const ComparisonGraph graph = drawComparisonGraph(sheet);
-        QCOMPARE(sheet.photometricErrorCaption, std::string("0.00"));
         QCOMPARE(graph.offsetLines.size(), std::size_t(4));
         for (const SurfaceLine& line : graph.offsetLines) QCOMPARE(line, graph.offsetLines[0]);
-        // Two stars span the scale's inner box corner to corner, and so does their line.
         QVERIFY(std::abs(heightAt(graph.offsetLines[0], 375) - 375) <= 1);
-        QVERIFY(std::abs(heightAt(graph.offsetLines[0], 4125) - 4125) <= 1);
     }
 
-    void undefinedCasesExplainThemselvesAndDrawNoLinesFromOldCaptions_data() {
-        QTest::addColumn<PhotometrySheet>("sheet");
-        QTest::addColumn<std::size_t>("dots");
-        QTest::addColumn<std::string>("explanation");
-        const std::string needsTwo(kGraphNeedsTwoStarsMessage);
-        const std::string undefinedFit(kGraphFitUndefinedMessage);
-        QTest::newRow("no row") << PhotometrySheet{} << std::size_t(0) << needsTwo;
-        QTest::newRow("rows of zeros") << sheetWithRows({{"0", "0"}, {"abc", ""}}) << std::size_t(0) << needsTwo;
-        QTest::newRow("one row") << sheetWithRows({{"5", "10"}}) << std::size_t(0) << needsTwo;
-        QTest::newRow("equal measured values")
-            << sheetWithRows({{"5", "10"}, {"5", "11"}, {"5", "12"}}) << std::size_t(0) << undefinedFit;
-        QTest::newRow("equal catalog values")
-            << sheetWithRows({{"5", "10"}, {"6", "10"}}) << std::size_t(0) << undefinedFit;
-        // The sums overflow, so there is no fit, but every star has its place.
-        QTest::newRow("values too large for the sums")
-            << sheetWithRows({{"-3E300", "1"}, {"-2E300", "2"}, {"-1E300", "4"}}) << std::size_t(3)
-            << undefinedFit;
+    // Captions of an earlier table must not become lines; nothing is written without a fit.
+    void undefinedCasesExplainThemselves_data() {
+        addUndefinedSheets(std::string(kGraphNeedsTwoStarsMessage), std::string(kGraphFitUndefinedMessage));
     }
-    void undefinedCasesExplainThemselvesAndDrawNoLinesFromOldCaptions() {
+    void undefinedCasesExplainThemselves() {
         QFETCH(PhotometrySheet, sheet);
-        QFETCH(std::size_t, dots);
         QFETCH(std::string, explanation);
-        PhotometrySheet drawn = withEarlierFitCaptions(sheet);
+        QFETCH(int, dots);
+        sheet.slopeCaption = "傾き = 1.5";
+        sheet.constantCaption = "定数 = 3";
+        sheet.photometricErrorCaption = "0.123";
+        PhotometrySheet drawn = sheet;
         const ComparisonGraph graph = drawComparisonGraph(drawn);
-        QCOMPARE(graph.dots.size(), dots);
-        QVERIFY(graph.offsetLines.empty());
         QCOMPARE(graph.explanation, explanation);
-        QCOMPARE(drawn, withEarlierFitCaptions(sheet));  // nothing written without a fit
+        QVERIFY(graph.offsetLines.empty());
+        QCOMPARE(drawn, sheet);
+        QCOMPARE(graph.dots.size(), std::size_t(dots));
+        for (const SurfacePoint& dot : graph.dots) QVERIFY(onSurface(dot));
+        for (const int x : {0, 2250, 4500}) QCOMPARE(lumitrak::pointerReadoutText(graph.scale, x, x).has_value(), dots > 0);
     }
 
-    void offsetLineEndsAreRoundedDown() {
-        const GraphScale scale{.leftX = 0, .rightX = 9, .topY = 0, .bottomY = 9};
-        const std::optional<SurfaceLine> ends = offsetLineEnds(scale, 1, 0.001, 0.0009);
-        QVERIFY(ends);
-        QCOMPARE(*ends, (SurfaceLine{{0, 0}, {kGraphExtent, 4500}}));
-        const std::optional<SurfaceLine> below = offsetLineEnds(scale, 1, 0, -0.0009);
-        QCOMPARE(*below, (SurfaceLine{{0, -1}, {kGraphExtent, 4499}}));
+    void pointerReadoutText_data() {
+        QTest::addColumn<GraphScale>("scale");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<std::string>("expected");
+        const GraphScale example{.leftX = -10.2, .rightX = -7.8, .topY = 8.79, .bottomY = 11.31};
+        const GraphScale symmetric{.leftX = -1, .rightX = 1, .topY = -1, .bottomY = 1};
+        QTest::newRow("top-left") << example << 0.0 << 0.0 << std::string("X=-10.20 / Y=8.79");
+        QTest::newRow("bottom-right") << example << 4500.0 << 4500.0 << std::string("X=-7.80 / Y=11.31");
+        QTest::newRow("no digit before the point") << symmetric << 3375.0 << 1125.0 << std::string("X=.50 / Y=-.50");
+    }
+    void pointerReadoutText() {
+        QFETCH(GraphScale, scale);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(std::string, expected);
+        QCOMPARE(lumitrak::pointerReadoutText(scale, x, y), std::optional<std::string>(expected));
+        const double inf = std::numeric_limits<double>::infinity();
+        QVERIFY(!lumitrak::pointerReadoutText(GraphScale{.leftX = 0, .rightX = inf, .topY = 0, .bottomY = 1}, x, y));
+        QVERIFY(!lumitrak::pointerReadoutText(GraphScale{.leftX = 0, .rightX = 1, .topY = std::nan(""), .bottomY = 1}, x, y));
     }
 
-    void offsetLineEndsThatAreNotNumbersAreLeftOut() {
-        const GraphScale scale{.leftX = -1, .rightX = 1, .topY = 0, .bottomY = 9};
-        const double infinity = std::numeric_limits<double>::infinity();
-        QVERIFY(!offsetLineEnds(scale, infinity, 0, 0));  // inf at one edge, -inf at the other
-        QVERIFY(!offsetLineEnds(scale, 0, std::nan(""), 0));
-        QVERIFY(!offsetLineEnds(GraphScale{.leftX = 0, .rightX = 1, .topY = 5, .bottomY = 5}, 1, 0, 0));
-        QVERIFY(offsetLineEnds(scale, 1E200, 0, 0));  // huge but finite: for the clipping
-    }
-
+    // Only the part on the surface is kept, in double precision, so far-away ends are harmless.
     void clipToSurface_data() {
         QTest::addColumn<SurfaceLine>("line");
         QTest::addColumn<std::optional<SurfaceLine>>("expected");
         const double e = kGraphExtent;
-        auto line = [](double y0, double y1) { return SurfaceLine{{0, y0}, {kGraphExtent, y1}}; };
-        QTest::newRow("inside") << line(100, 4400) << std::optional(line(100, 4400));
-        QTest::newRow("on the edges") << line(0, 4500) << std::optional(line(0, 4500));
-        QTest::newRow("level on the top edge") << line(0, 0) << std::optional(line(0, 0));
-        QTest::newRow("entirely above") << line(-1, -4000) << std::optional<SurfaceLine>();
-        QTest::newRow("entirely below") << line(4501, 9000) << std::optional<SurfaceLine>();
-        QTest::newRow("through both edges") << line(-4500, 9000)
-            << std::optional(SurfaceLine{{1500, 0}, {3000, e}});
-        QTest::newRow("rising through both edges") << line(9000, -4500)
-            << std::optional(SurfaceLine{{1500, e}, {3000, 0}});
-        QTest::newRow("huge ends") << line(-1E300, 1E300)
-            << std::optional(SurfaceLine{{e / 2, 0}, {e / 2, e}});
+        QTest::newRow("inside") << across(100, 4400) << std::optional(across(100, 4400));
+        QTest::newRow("above") << across(-1, -4000) << std::optional<SurfaceLine>();
+        QTest::newRow("below") << across(4501, 9000) << std::optional<SurfaceLine>();
+        QTest::newRow("through both edges") << across(9000, -4500) << std::optional(SurfaceLine{{1500, e}, {3000, 0}});
+        QTest::newRow("huge ends") << across(-1E300, 1E300) << std::optional(SurfaceLine{{e / 2, 0}, {e / 2, e}});
     }
     void clipToSurface() {
         QFETCH(SurfaceLine, line);
@@ -203,8 +129,14 @@ private slots:
         if (!expected) return;
         QCOMPARE(clipped->from.y, expected->from.y);
         QCOMPARE(clipped->to.y, expected->to.y);
-        QVERIFY(std::abs(clipped->from.x - expected->from.x) < 1E-6);
-        QVERIFY(std::abs(clipped->to.x - expected->to.x) < 1E-6);
+        QVERIFY(std::abs(clipped->from.x - expected->from.x) < 1E-6 && std::abs(clipped->to.x - expected->to.x) < 1E-6);
+    }
+
+    void offsetLineEndsRoundDownAndLeaveOutWhatIsNoNumber() {
+        const GraphScale scale{.leftX = 0, .rightX = 9, .topY = 0, .bottomY = 9};
+        QCOMPARE(offsetLineEnds(scale, 1, 0, -0.0009), std::optional(across(-1, 4499)));
+        QVERIFY(!offsetLineEnds(scale, std::numeric_limits<double>::infinity(), 0, 0));
+        QVERIFY(!offsetLineEnds(scale, 0, std::nan(""), 0));
     }
 };
 

@@ -1,12 +1,9 @@
-#include <QTest>
+// The graph window: its controls, its retained drawing pixel by pixel and the pointer read-out.
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
-
 #include <memory>
-#include <string>
 
 #include "core/messages.h"
 #include "example_rows.h"
@@ -16,17 +13,24 @@
 
 using namespace lumitrak;
 
-Q_DECLARE_METATYPE(lumitrak::PhotometrySheet)
-
 namespace {
 
-QLabel* label1(Form2& form) { return form.findChild<QLabel*>("Label1"); }
-QWidget* picture1(Form2& form) { return form.findChild<QWidget*>("Picture1"); }
+const QColor kGrey(192, 192, 192), kBlue(0, 0, 128), kBlack(0, 0, 0);
 
-void movePointerOver(QWidget* picture, QPointF position) {
-    QMouseEvent move(QEvent::MouseMove, position, picture->mapToGlobal(position), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+QString label1(Form2& form) { return form.findChild<QLabel*>("Label1")->text(); }
+
+void movePointer(Form2& form, QPointF at) {
+    QWidget* picture = form.findChild<QWidget*>("Picture1");
+    QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(picture, &move);
+}
+
+// The rows of `column` in the foreground colour.
+QList<int> blackRows(const QImage& image, int column) {
+    QList<int> rows;
+    for (int row = 0; row < image.height(); ++row)
+        if (image.pixelColor(column, row) == kBlack) rows << row;
+    return rows;
 }
 
 }  // namespace
@@ -34,103 +38,105 @@ void movePointerOver(QWidget* picture, QPointF position) {
 class Form2Test : public QObject {
     Q_OBJECT
 private slots:
-    void isAFixedToolWindowWithTheNamedControls() {
-        PhotometrySheet sheet = exampleSheet();
-        QWidget owner;
-        Form2* form = new Form2(sheet, &owner);
-        QCOMPARE(form->objectName(), QString("Form2"));
-        QCOMPARE(form->windowTitle(), QString("比較星グラフ"));
-        QVERIFY(form->isWindow());
-        QCOMPARE(form->windowType(), Qt::Tool);
-        QVERIFY(!(form->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(form->windowFlags() & Qt::WindowCloseButtonHint);
-        QCOMPARE(form->windowModality(), Qt::NonModal);
-        QCOMPARE(form->minimumSize(), QSize(302, 331));
-        QCOMPARE(form->maximumSize(), QSize(302, 331));
-        QVERIFY(form->testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(picture1(*form));
-        QCOMPARE(picture1(*form)->geometry(), QRect(0, 0, 300, 300));
-        QVERIFY(picture1(*form)->hasMouseTracking());
-        QVERIFY(label1(*form));
-        QCOMPARE(label1(*form)->geometry(), QRect(8, 304, 289, 17));
-        QCOMPARE(label1(*form)->text(), QString());
-    }
-
-    void closingDeletesTheWindow() {
+    void isAFixedToolWindowThatDeletesItselfOnClose() {
         PhotometrySheet sheet = exampleSheet();
         QWidget owner;
         QPointer<Form2> form = new Form2(sheet, &owner);
+        QCOMPARE(form->objectName(), QStringLiteral("Form2"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("比較星グラフ"));
+        QCOMPARE(form->windowType(), Qt::Tool);
+        QVERIFY(!(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(form->minimumSize(), QSize(302, 331));
+        QCOMPARE(form->maximumSize(), QSize(302, 331));
+        QCOMPARE(form->findChild<QWidget*>("Picture1")->geometry(), QRect(0, 0, 300, 300));
+        QCOMPARE(form->findChild<QLabel*>("Label1")->geometry(), QRect(8, 304, 289, 17));
+        QCOMPARE(label1(*form), QString());
         form->show();
         form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(form.isNull());
     }
 
-    void loadingWritesTheFitCaptionsAndKeepsTheScale() {
+    // Dots are blue discs 5 pixels across on grey, under black lines; nothing else is blue.
+    void exampleDotsAndDiagonal() {
         PhotometrySheet sheet = exampleSheet();
-        Form2 form(sheet);
-        QVERIFY(sheet.slopeCaption.starts_with("傾き = 1.05"));
-        QCOMPARE(sheet.photometricErrorCaption, std::string("0.02"));
-        QCOMPARE(form.graphScale().leftX, -10.2);
-        QCOMPARE(form.graphScale().rightX, -7.8);
-        QCOMPARE(form.graphScale().topY, 8.79);
-        QCOMPARE(form.graphScale().bottomY, 11.31);
+        const QImage image = Form2(sheet).graphImage();
+        QCOMPARE(image.size(), QSize(300, 300));
+        const QPoint centres[] = {{24, 25}, {149, 144}, {274, 275}};
+        int blueNear[3] = {};
+        for (int row = 0; row < 300; ++row) {
+            for (int column = 0; column < 300; ++column) {
+                const QColor colour = image.pixelColor(column, row);
+                QVERIFY(colour == kGrey || colour == kBlue || colour == kBlack);
+                if (colour != kBlue) continue;
+                int k = 0;
+                while (k < 3 && (std::abs(column - centres[k].x()) > 2 || std::abs(row - centres[k].y()) > 2)) ++k;
+                QVERIFY2(k < 3, qPrintable(QStringLiteral("%1,%2").arg(column).arg(row)));
+                ++blueNear[k];
+            }
+        }
+        for (int k = 0; k < 3; ++k) QVERIFY2(blueNear[k] >= 10, qPrintable(QString::number(k)));
+        for (int i = 0; i < 300; ++i) QVERIFY2(image.pixelColor(i, i) == kBlack, qPrintable(QString::number(i)));
+        QCOMPARE(image.pixelColor(299, 0), kGrey);
+        QCOMPARE(image.pixelColor(0, 299), kGrey);
     }
 
-    void keepsTheDrawingOfItsLoad() {
+    // The middle column crosses the diagonal at 150 and the offset lines 7.5 and 5 pixels off
+    // the fit, which crosses it at 2212.5 units.
+    void offsetLinesCrossTheMiddleAtTheirHeights() {
+        PhotometrySheet sheet = sheetWithErrorOf003();
+        const QList<int> rows = blackRows(Form2(sheet).graphImage(), 150);
+        const QList<int> expected{2100 / 15, 2137 / 15, 150, 2287 / 15, 2325 / 15};
+        QCOMPARE(rows.size(), expected.size());
+        for (qsizetype k = 0; k < rows.size(); ++k) QVERIFY2(std::abs(rows[k] - expected[k]) <= 1, qPrintable(QString::number(rows[k])));
+    }
+
+    // At twice the detail a dot is 10 device pixels across without its corners.
+    void aSharpImageDrawsTheSameAtTwiceTheDetail() {
+        ComparisonGraph graph;
+        graph.dots = {{3000, 1000}};  // pixel 200, 66
+        graph.diagonal = {{0, 0}, {kGraphExtent, kGraphExtent}};
+        const QImage image = renderComparisonGraph(graph, 2.0);
+        QCOMPARE(image.size(), QSize(600, 600));
+        QCOMPARE(image.pixelColor(401, 133), kBlue);
+        QCOMPARE(image.pixelColor(405, 133), kBlue);
+        QCOMPARE(image.pixelColor(407, 133), kGrey);
+        QCOMPARE(image.pixelColor(405, 137), kGrey);
+        QVERIFY(image.pixelColor(300, 300) == kBlack && image.pixelColor(598, 598) == kBlack);
+    }
+
+    // The window keeps the drawing of its load and no reference to the sheet.
+    void pointerMovementDrivesTheReadout() {
         auto sheet = std::make_unique<PhotometrySheet>(exampleSheet());
         Form2 form(*sheet);
         const QImage drawn = form.graphImage();
-        *sheet = sheetWithErrorOf003();
-        sheet.reset();  // the window holds no reference to the sheet
-        form.showPointerReadout(2250, 2250);
+        sheet.reset();
+        movePointer(form, {0, 0});
+        QCOMPARE(label1(form), QStringLiteral("X=-10.20 / Y=8.79"));
+        movePointer(form, {300, 300});
+        QCOMPARE(label1(form), QStringLiteral("X=-7.80 / Y=11.31"));
         QCOMPARE(form.graphImage(), drawn);
-        QCOMPARE(label1(form)->text(), QString("X=-9.00 / Y=10.05"));
-    }
-
-    void retainsTheRenderingOfItsGraph() {
-        PhotometrySheet sheet = exampleSheet();
-        PhotometrySheet copy = sheet;
-        Form2 form(sheet);
-        const QImage image = form.graphImage();
-        QCOMPARE(image.deviceIndependentSize(), QSizeF(300, 300));
-        QCOMPARE(image, renderComparisonGraph(drawComparisonGraph(copy), image.devicePixelRatio()));
-    }
-
-    void pointerMovementOverThePictureDrivesTheReadout() {
-        PhotometrySheet sheet = exampleSheet();
-        Form2 form(sheet);
-        movePointerOver(picture1(form), QPointF(150, 150));
-        QCOMPARE(label1(form)->text(), QString("X=-9.00 / Y=10.05"));
-        movePointerOver(picture1(form), QPointF(0, 0));
-        QCOMPARE(label1(form)->text(), QString("X=-10.20 / Y=8.79"));
     }
 
     void undefinedCasesOpenWithAnExplanation_data() {
-        QTest::addColumn<PhotometrySheet>("sheet");
-        QTest::addColumn<QString>("explanation");
-        const QString needsTwo = QString::fromUtf8(kGraphNeedsTwoStarsMessage);
-        const QString undefinedFit = QString::fromUtf8(kGraphFitUndefinedMessage);
-        QTest::newRow("no row") << PhotometrySheet{} << needsTwo;
-        QTest::newRow("one row") << sheetWithRows({{"5", "10"}}) << needsTwo;
-        QTest::newRow("equal measured values") << sheetWithRows({{"5", "10"}, {"5", "11"}}) << undefinedFit;
-        QTest::newRow("equal catalog values") << sheetWithRows({{"5", "10"}, {"6", "10"}}) << undefinedFit;
+        addUndefinedSheets(std::string(kGraphNeedsTwoStarsMessage), std::string(kGraphFitUndefinedMessage));
     }
     void undefinedCasesOpenWithAnExplanation() {
         QFETCH(PhotometrySheet, sheet);
-        QFETCH(QString, explanation);
+        QFETCH(std::string, explanation);
+        QFETCH(int, dots);
+        sheet.slopeCaption = "傾き = 1.5";  // an earlier table's fit, which must draw no lines
+        sheet.constantCaption = "定数 = 3";
+        sheet.photometricErrorCaption = "0.123";
         Form2 form(sheet);
-        form.show();
-        QCOMPARE(label1(form)->text(), explanation);
-        for (const QPointF position : {QPointF(0, 0), QPointF(150, 150), QPointF(299, 299)}) {
-            movePointerOver(picture1(form), position);
-            QCOMPARE(label1(form)->text(), explanation);
+        QCOMPARE(label1(form), QString::fromStdString(explanation));
+        for (const QPointF at : {QPointF(0, 0), QPointF(150, 150), QPointF(299, 299)}) {
+            movePointer(form, at);
+            QVERIFY(!label1(form).contains("nan", Qt::CaseInsensitive) && !label1(form).contains("inf", Qt::CaseInsensitive));
+            if (dots == 0) QCOMPARE(label1(form), QString::fromStdString(explanation));
         }
         const QImage image = form.graphImage();
-        const qreal ratio = image.devicePixelRatio();
-        QCOMPARE(image.pixelColor(int(290 * ratio), int(10 * ratio)), kLightGrey);
-        QCOMPARE(image.pixelColor(int(100 * ratio), int(100 * ratio)), kForeground);
+        for (int column : {20, 150, 280}) QCOMPARE(blackRows(image, column), QList<int>{column});
     }
 };
 

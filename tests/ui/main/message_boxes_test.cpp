@@ -1,64 +1,43 @@
-// The real message boxes: one OK, or OK and Cancel; no icon; two-line texts shown as two lines.
+// The real message boxes: one OK, or OK (the default) and Cancel; no icon; a carriage return
+// starts a second line and markup stays text.
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
 #include "ui/main/message_boxes.h"
 
-using lumitrak::QtMessageBoxes;
-
-namespace {
-
-// Runs `inspect` on the box as soon as it is up, then answers it with `key`.
-void whenBoxIsShown(std::function<void(QMessageBox*)> inspect, Qt::Key key) {
-    QTimer::singleShot(0, qApp, [inspect, key] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        inspect(box);
-        QTest::keyClick(box, key);
-    });
-}
-
-}  // namespace
-
 class MessageBoxesTest : public QObject {
     Q_OBJECT
+    // Looks at the box as soon as it is up, then answers it with `key`.
+    static void answerWith(Qt::Key key, QMessageBox::StandardButtons buttons, bool* inspected) {
+        QTimer::singleShot(0, qApp, [=] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->windowTitle(), QStringLiteral("Lumitrak"));
+            QCOMPARE(box->text(), QStringLiteral("一行目\n<b>二</b>"));
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->standardButtons(), buttons);
+            if (buttons & QMessageBox::Cancel) {
+                QCOMPARE(box->defaultButton(), box->button(QMessageBox::Ok));
+                QCOMPARE(box->escapeButton(), static_cast<QAbstractButton*>(box->button(QMessageBox::Cancel)));
+            }
+            *inspected = true;
+            QTest::keyClick(box, key);
+        });
+    }
 
 private slots:
-    void carriageReturnStartsASecondLine_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("one line") << "変光星の測光値を入力して下さい" << "変光星の測光値を入力して下さい";
-        QTest::newRow("two lines") << "一杯です\rクリア" << "一杯です\nクリア";
-        QTest::newRow("CR LF") << "a\r\nb" << "a\nb";
-        QTest::newRow("markup stays text") << "<b>x</b>" << "<b>x</b>";
-    }
-    void carriageReturnStartsASecondLine() {
-        QFETCH(QString, text);
-        QFETCH(QString, shown);
-        QCOMPARE(lumitrak::messageBoxText(text), shown);
-    }
-
-    void messageHasOneOkButtonAndNoIcon() {
+    void messageHasOneOkButton() {
         QWidget parent;
-        QtMessageBoxes boxes(&parent);
         bool inspected = false;
-        whenBoxIsShown(
-            [&inspected](QMessageBox* box) {
-                QCOMPARE(box->windowTitle(), QStringLiteral("Lumitrak"));
-                QCOMPARE(box->text(), QStringLiteral("一行目\n二行目"));
-                QCOMPARE(box->icon(), QMessageBox::NoIcon);
-                QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-                QVERIFY(box->isModal());
-                inspected = true;
-            },
-            Qt::Key_Return);
-        boxes.showMessage(QStringLiteral("Lumitrak"), QStringLiteral("一行目\r二行目"));
+        answerWith(Qt::Key_Return, QMessageBox::Ok, &inspected);
+        lumitrak::QtMessageBoxes(&parent).showMessage("Lumitrak", QStringLiteral("一行目\r<b>二</b>"));
         QVERIFY(inspected);
+        QCOMPARE(lumitrak::messageBoxText("a\r\nb"), QStringLiteral("a\nb"));
     }
 
     void questionAnswersOkOnEnterAndCancelOnEscape_data() {
@@ -71,18 +50,9 @@ private slots:
         QFETCH(int, key);
         QFETCH(bool, answer);
         QWidget parent;
-        QtMessageBoxes boxes(&parent);
         bool inspected = false;
-        whenBoxIsShown(
-            [&inspected](QMessageBox* box) {
-                QCOMPARE(box->icon(), QMessageBox::NoIcon);
-                QCOMPARE(box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
-                QCOMPARE(box->defaultButton(), box->button(QMessageBox::Ok));
-                QCOMPARE(box->escapeButton(), static_cast<QAbstractButton*>(box->button(QMessageBox::Cancel)));
-                inspected = true;
-            },
-            Qt::Key(key));
-        QCOMPARE(boxes.askOkCancel(QStringLiteral("Lumitrak"), QStringLiteral("比較星データを保存しますか")), answer);
+        answerWith(Qt::Key(key), QMessageBox::Ok | QMessageBox::Cancel, &inspected);
+        QCOMPARE(lumitrak::QtMessageBoxes(&parent).askOkCancel("Lumitrak", QStringLiteral("一行目\r<b>二</b>")), answer);
         QVERIFY(inspected);
     }
 };

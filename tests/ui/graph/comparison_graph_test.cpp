@@ -11,7 +11,6 @@
 using namespace lumitrak;
 
 Q_DECLARE_METATYPE(lumitrak::GraphScale)
-Q_DECLARE_METATYPE(lumitrak::SurfaceLine)
 
 namespace {
 
@@ -108,35 +107,6 @@ private slots:
         const double inf = std::numeric_limits<double>::infinity();
         QVERIFY(!lumitrak::pointerReadoutText(GraphScale{.leftX = 0, .rightX = inf, .topY = 0, .bottomY = 1}, x, y));
         QVERIFY(!lumitrak::pointerReadoutText(GraphScale{.leftX = 0, .rightX = 1, .topY = std::nan(""), .bottomY = 1}, x, y));
-    }
-
-    // Only the part on the surface is kept, in double precision, so far-away ends are harmless.
-    void clipToSurface_data() {
-        QTest::addColumn<SurfaceLine>("line");
-        QTest::addColumn<std::optional<SurfaceLine>>("expected");
-        const double e = kGraphExtent;
-        QTest::newRow("inside") << across(100, 4400) << std::optional(across(100, 4400));
-        QTest::newRow("above") << across(-1, -4000) << std::optional<SurfaceLine>();
-        QTest::newRow("below") << across(4501, 9000) << std::optional<SurfaceLine>();
-        QTest::newRow("through both edges") << across(9000, -4500) << std::optional(SurfaceLine{{1500, e}, {3000, 0}});
-        QTest::newRow("huge ends") << across(-1E300, 1E300) << std::optional(SurfaceLine{{e / 2, 0}, {e / 2, e}});
-    }
-    void clipToSurface() {
-        QFETCH(SurfaceLine, line);
-        QFETCH(std::optional<SurfaceLine>, expected);
-        const std::optional<SurfaceLine> clipped = lumitrak::clipToSurface(line);
-        QCOMPARE(clipped.has_value(), expected.has_value());
-        if (!expected) return;
-        QCOMPARE(clipped->from.y, expected->from.y);
-        QCOMPARE(clipped->to.y, expected->to.y);
-        QVERIFY(std::abs(clipped->from.x - expected->from.x) < 1E-6 && std::abs(clipped->to.x - expected->to.x) < 1E-6);
-    }
-
-    void offsetLineEndsRoundDownAndLeaveOutWhatIsNoNumber() {
-        const GraphScale scale{.leftX = 0, .rightX = 9, .topY = 0, .bottomY = 9};
-        QCOMPARE(offsetLineEnds(scale, 1, 0, -0.0009), std::optional(across(-1, 4499)));
-        QVERIFY(!offsetLineEnds(scale, std::numeric_limits<double>::infinity(), 0, 0));
-        QVERIFY(!offsetLineEnds(scale, 0, std::nan(""), 0));
     }
 };
 

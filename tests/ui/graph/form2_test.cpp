@@ -91,20 +91,6 @@ private slots:
         for (qsizetype k = 0; k < rows.size(); ++k) QVERIFY2(std::abs(rows[k] - expected[k]) <= 1, qPrintable(QString::number(rows[k])));
     }
 
-    // At twice the detail a dot is 10 device pixels across without its corners.
-    void aSharpImageDrawsTheSameAtTwiceTheDetail() {
-        ComparisonGraph graph;
-        graph.dots = {{3000, 1000}};  // pixel 200, 66
-        graph.diagonal = {{0, 0}, {kGraphExtent, kGraphExtent}};
-        const QImage image = renderComparisonGraph(graph, 2.0);
-        QCOMPARE(image.size(), QSize(600, 600));
-        QCOMPARE(image.pixelColor(401, 133), kBlue);
-        QCOMPARE(image.pixelColor(405, 133), kBlue);
-        QCOMPARE(image.pixelColor(407, 133), kGrey);
-        QCOMPARE(image.pixelColor(405, 137), kGrey);
-        QVERIFY(image.pixelColor(300, 300) == kBlack && image.pixelColor(598, 598) == kBlack);
-    }
-
     // The window keeps the drawing of its load and no reference to the sheet.
     void pointerMovementDrivesTheReadout() {
         auto sheet = std::make_unique<PhotometrySheet>(exampleSheet());

@@ -12,7 +12,7 @@
 class MessageBoxesTest : public QObject {
     Q_OBJECT
     // Looks at the box as soon as it is up, then answers it with `key`.
-    static void answerWith(Qt::Key key, QMessageBox::StandardButtons buttons, bool* inspected) {
+    static void answerWith(Qt::Key key, QMessageBox::StandardButtons buttons, bool* looked) {
         QTimer::singleShot(0, qApp, [=] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
@@ -25,7 +25,7 @@ class MessageBoxesTest : public QObject {
                 QCOMPARE(box->defaultButton(), box->button(QMessageBox::Ok));
                 QCOMPARE(box->escapeButton(), static_cast<QAbstractButton*>(box->button(QMessageBox::Cancel)));
             }
-            *inspected = true;
+            *looked = true;
             QTest::keyClick(box, key);
         });
     }
@@ -33,10 +33,10 @@ class MessageBoxesTest : public QObject {
 private slots:
     void messageHasOneOkButton() {
         QWidget parent;
-        bool inspected = false;
-        answerWith(Qt::Key_Return, QMessageBox::Ok, &inspected);
+        bool looked = false;
+        answerWith(Qt::Key_Return, QMessageBox::Ok, &looked);
         lumitrak::QtMessageBoxes(&parent).showMessage("Lumitrak", QStringLiteral("一行目\r<b>二</b>"));
-        QVERIFY(inspected);
+        QVERIFY(looked);
         QCOMPARE(lumitrak::messageBoxText("a\r\nb"), QStringLiteral("a\nb"));
     }
 
@@ -50,10 +50,10 @@ private slots:
         QFETCH(int, key);
         QFETCH(bool, answer);
         QWidget parent;
-        bool inspected = false;
-        answerWith(Qt::Key(key), QMessageBox::Ok | QMessageBox::Cancel, &inspected);
+        bool looked = false;
+        answerWith(Qt::Key(key), QMessageBox::Ok | QMessageBox::Cancel, &looked);
         QCOMPARE(lumitrak::QtMessageBoxes(&parent).askOkCancel("Lumitrak", QStringLiteral("一行目\r<b>二</b>")), answer);
-        QVERIFY(inspected);
+        QVERIFY(looked);
     }
 };
 

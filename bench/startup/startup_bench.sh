@@ -8,7 +8,7 @@ runs=${2:-30}
 title="Lumitrak ver4.11"
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" "$0" "$@"
 fi
 
 work=$(mktemp -d)

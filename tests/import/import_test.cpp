@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "core/messages.h"
+#include "import/loader.h"
 
 namespace lumitrak {
 namespace {
@@ -89,6 +92,25 @@ TEST(ImportMeasuredValuesTest, EmptyTextChangesNothing) {
         EXPECT_EQ(importMeasuredValues(sheet), ImportOutcome::Imported);
         EXPECT_EQ(sheet, before);
     }
+}
+
+}  // namespace
+}  // namespace lumitrak
+
+namespace lumitrak {
+namespace {
+
+// A real S.Image output file with CR LF line ends, loaded as a drop loads it.
+TEST(ImportMeasuredValuesTest, ReadsASavedSImageOutputFile) {
+    std::ifstream file(LUMITRAK_IMPORT_FIXTURES "/simage_output_crlf.txt", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    ASSERT_NE(bytes.find("\r\n"), std::string::npos) << "the fixture lost its CR LF line ends";
+    PhotometrySheet sheet = filledSheet(SourceProgram::SImage, joinFileLines(bytes));
+    EXPECT_EQ(importMeasuredValues(sheet), ImportOutcome::Imported);
+    EXPECT_EQ(sheet.comparisonRow(1).measuredText, "-10.995");
+    EXPECT_EQ(sheet.comparisonRow(2).measuredText, "-10.");
+    EXPECT_EQ(sheet.comparisonRow(3).measuredText, "-8.495");
+    EXPECT_EQ(sheet.comparisonRow(4).measuredText, "old4");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "core/messages.h"
 #include "import/loader.h"
+#include "ui/main/qt_text.h"
 
 namespace lumitrak {
 namespace {
@@ -14,13 +15,9 @@ namespace {
 // Output files are a few kilobytes; anything near this is no output of a photometry program.
 constexpr qint64 kMaximumFileSize = 16 * 1024 * 1024;
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 DroppedFileText refused(std::string_view message, const QString& name) {
     DroppedFileText result;
-    result.errorMessage = fromUtf8(message);
+    result.errorMessage = toQString(message);
     if (!name.isEmpty()) result.errorMessage += QChar(u'\r') + name;
     return result;
 }
@@ -61,7 +58,7 @@ DroppedFileText readDroppedFile(const QList<QUrl>& urls) {
 
     DroppedFileText result;
     result.loaded = true;
-    result.text = fromUtf8(joinFileLines(decodeFileText(bytes).toStdString()));
+    result.text = toQString(joinFileLines(decodeFileText(bytes).toStdString()));
     return result;
 }
 

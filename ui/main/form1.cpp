@@ -15,6 +15,7 @@
 #include "ui/graph/form2.h"
 #include "ui/main/dropped_file.h"
 #include "ui/main/import_area.h"
+#include "ui/main/qt_text.h"
 
 // The window's icon lives in the library's resources; a static library must load them itself.
 static void loadForm1Resources() { Q_INIT_RESOURCE(form1_resources); }
@@ -22,10 +23,6 @@ static void loadForm1Resources() { Q_INIT_RESOURCE(form1_resources); }
 namespace lumitrak {
 
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The message a measurement ends with, if any.
 std::string_view messageOf(MeasureOutcome outcome) {
@@ -93,11 +90,11 @@ void Form1::connectControls() {
 }
 
 void Form1::showMessage(std::string_view title, std::string_view text) {
-    messageBoxes_->showMessage(fromUtf8(title), fromUtf8(text));
+    messageBoxes_->showMessage(toQString(title), toQString(text));
 }
 
 void Form1::showMessage(std::string_view title, const QString& text) {
-    messageBoxes_->showMessage(fromUtf8(title), text);
+    messageBoxes_->showMessage(toQString(title), text);
 }
 
 void Form1::command1_click() { runOnSheet([](PhotometrySheet& s) { clearAllComparisonRows(s); }); }

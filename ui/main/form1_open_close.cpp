@@ -9,6 +9,7 @@
 #include "storage/settings_file.h"
 #include "ui/graph/form2.h"
 #include "ui/main/form1.h"
+#include "ui/main/qt_text.h"
 
 namespace lumitrak {
 
@@ -31,9 +32,7 @@ void Form1::Form_Unload() {
     // The settings are written on every close, before the question.
     if (!saveSettings(std::filesystem::path(kSettingsFileName), sheet_.sourceProgram))
         showMessage(kApplicationTitle, fileNotSavedMessage(kSettingsFileName));
-    const bool save = messageBoxes_->askOkCancel(QString::fromUtf8(kApplicationTitle.data(), kApplicationTitle.size()),
-                                                 QString::fromUtf8(kSaveComparisonDataPrompt.data(),
-                                                                   kSaveComparisonDataPrompt.size()));
+    const bool save = messageBoxes_->askOkCancel(toQString(kApplicationTitle), toQString(kSaveComparisonDataPrompt));
     if (save && !saveComparisonData(std::filesystem::path(kComparisonDataFileName), sheet_))
         showMessage(kApplicationTitle, fileNotSavedMessage(kComparisonDataFileName));
     if (graph_) graph_->close();

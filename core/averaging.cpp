@@ -2,11 +2,20 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "core/numbers.h"
 
 namespace lumitrak {
+namespace {
+
+// A figure that cannot be formed (an infinity or NaN from overflowing values) shows no result.
+std::string resultCaption(double value) {
+    return std::isfinite(value) ? formatNumber(value, "#0.000") : std::string(kNoResultCaption);
+}
+
+}  // namespace
 
 void computeAverages(PhotometrySheet& sheet) {
     std::array<double, kAveragingSlots> value{};
@@ -36,14 +45,11 @@ void computeAverages(PhotometrySheet& sheet) {
         if (value[k - 1] == kEmptySlotMarker) count = k - 1;
     }
 
-    const auto resetCaptions = [&sheet] {
+    if (count == 0) {
         sheet.averageCaption = kNoResultCaption;
         sheet.averageErrorCaption = kNoResultCaption;
         sheet.weightedAverageCaption = kNoResultCaption;
         sheet.weightedAverageErrorCaption = kNoResultCaption;
-    };
-    if (count == 0) {
-        resetCaptions();
         return;
     }
 
@@ -61,18 +67,17 @@ void computeAverages(PhotometrySheet& sheet) {
         weightSum += weight;
         weightedSum += weight * value[k];
     }
-    const double weightedMean = weightedSum / weightSum;
-    const double weightedError = 1 / std::sqrt(weightSum);
+    // Weights that overflow (an error of 1e-200) form no weighted figure; the plain mean and
+    // scatter are shown all the same.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const bool weighted = std::isfinite(weightSum);
+    const double weightedMean = weighted ? weightedSum / weightSum : nan;
+    const double weightedError = weighted ? 1 / std::sqrt(weightSum) : nan;
 
-    if (!std::isfinite(mean) || !std::isfinite(scatter) || !std::isfinite(weightedMean) ||
-        !std::isfinite(weightedError)) {
-        resetCaptions();
-        return;
-    }
-    sheet.averageCaption = formatNumber(mean, "#0.000");
-    sheet.averageErrorCaption = formatNumber(scatter, "#0.000");
-    sheet.weightedAverageCaption = formatNumber(weightedMean, "#0.000");
-    sheet.weightedAverageErrorCaption = formatNumber(weightedError, "#0.000");
+    sheet.averageCaption = resultCaption(mean);
+    sheet.averageErrorCaption = resultCaption(scatter);
+    sheet.weightedAverageCaption = resultCaption(weightedMean);
+    sheet.weightedAverageErrorCaption = resultCaption(weightedError);
 }
 
 }  // namespace lumitrak

@@ -128,10 +128,40 @@ std::string scaledRoundedDigits(double magnitude, int places) {
     return kept;
 }
 
+// An input method types the full-width forms of ASCII (U+FF01..U+FF5E: "１２．５", "－",
+// "Ｅ", "＆Ｈ"), the minus sign U+2212 and the ideographic space. They are read as their
+// ASCII counterparts; a text of ASCII alone is returned as it is.
+std::string_view withHalfWidthForms(std::string_view text, std::string& storage) {
+    if (text.find_first_of("\xE2\xE3\xEF") == std::string_view::npos) return text;
+    storage.clear();
+    storage.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        if (i + 2 < text.size()) {
+            const unsigned code = (byte(0) & 0x0Fu) << 12 | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
+            const bool threeBytes = (byte(0) & 0xF0u) == 0xE0u && (byte(1) & 0xC0u) == 0x80u &&
+                                    (byte(2) & 0xC0u) == 0x80u;
+            if (threeBytes && code >= 0xFF01 && code <= 0xFF5E) {
+                storage += static_cast<char>(code - 0xFF01 + 0x21);
+                i += 2;
+                continue;
+            }
+            if (threeBytes && (code == 0x2212 || code == 0x3000)) {
+                storage += code == 0x2212 ? '-' : ' ';
+                i += 2;
+                continue;
+            }
+        }
+        storage += text[i];
+    }
+    return storage;
+}
+
 }  // namespace
 
-double textToNumber(std::string_view text) {
-    SkippingReader in(text);
+double textToNumber(std::string_view original) {
+    std::string halfWidth;
+    SkippingReader in(withHalfWidthForms(original, halfWidth));
     if (in.peek() == '&') {
         in.next();
         const char kind = in.peek();

@@ -11,7 +11,9 @@ namespace lumitrak {
 // wherever they stand (also between digits); then an optional sign, digits with at most one
 // ".", and an optional exponent (E or D, optional sign, digits). "&H" and "&O" start a
 // hexadecimal or octal integer. A text with no number at its start gives 0. An exponent too
-// large for a double gives an infinity of the number's sign; one too small gives 0.
+// large for a double gives an infinity of the number's sign; one too small gives 0. The
+// full-width forms an input method types ("１２．５", "－", "Ｅ", "＆Ｈ", the minus sign "−" and
+// the ideographic space) count as their ASCII forms.
 double textToNumber(std::string_view text);
 
 // `value` written with a display pattern such as "##.000", "#0.000", "###.###" or "#####.00":

@@ -66,16 +66,24 @@ TEST(ComputeAverages, AboveTheMarkerCountsWhenAllEightAreFilled) {
     EXPECT_EQ(sheet.averageCaption, "1251.000");
 }
 
-TEST(ComputeAverages, NoFilledSlotOrNoFiniteResultShowsNoResult) {
-    PhotometrySheet empty;
-    empty.averageCaption = "12.000";
-    computeAverages(empty);
-    expectCaptions(empty, {"--.--", "--.--", "--.--", "--.--"}, "no slot");
-
-    PhotometrySheet overflow = sheetWithSlots({{1, {"1e999", "0.1"}}});
-    overflow.averageCaption = "12.000";
-    computeAverages(overflow);
-    expectCaptions(overflow, {"--.--", "--.--", "--.--", "--.--"}, "infinite magnitude");
+// Only a figure that cannot be formed shows no result.
+TEST(ComputeAverages, AFigureThatCannotBeFormedShowsNoResult) {
+    const struct {
+        const char* name;
+        PhotometrySheet sheet;
+        Captions expected;
+    } cases[] = {
+        {"no slot", sheetWithSlots({}), {"--.--", "--.--", "--.--", "--.--"}},
+        {"infinite magnitude", sheetWithSlots({{1, {"1e999", "0.1"}}}), {"--.--", "--.--", "--.--", "--.--"}},
+        {"overflowing weights", sheetWithSlots({{1, {"12.3", "1e-200"}}, {2, {"12.5", "0.1"}}}),
+         {"12.400", "0.100", "--.--", "--.--"}},
+    };
+    for (const auto& test : cases) {
+        PhotometrySheet sheet = test.sheet;
+        sheet.averageCaption = "12.000";
+        computeAverages(sheet);
+        expectCaptions(sheet, test.expected, test.name);
+    }
 }
 
 TEST(ComputeAverages, ChangesNoSlot) {

@@ -30,7 +30,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextToNumberTest, ::testing::Values(
     TextCase{"2d+2", 200}, TextCase{"1 e 3", 1000}, TextCase{"1e", 1}, TextCase{"1e+", 1},
     TextCase{"1ex", 1}, TextCase{"7.5mag", 7.5}, TextCase{"&HFF", 255}, TextCase{"&hff", 255},
     TextCase{"&O17", 15}, TextCase{"&o8", 0}, TextCase{"&X1", 0}, TextCase{"&H", 0},
-    TextCase{"\r5", 0}, TextCase{"１２", 0}, TextCase{"1e-999", 0}, TextCase{"0e999", 0},
+    TextCase{"\r5", 0},
+    // Full-width forms from an input method read as their ASCII forms.
+    TextCase{"１１．８０", 11.8}, TextCase{"－９．７００", -9.7}, TextCase{"−1.5", -1.5},
+    TextCase{"＋２Ｅ－１", 0.2}, TextCase{"１ｄ２", 100}, TextCase{"＆Ｈｆｆ", 255}, TextCase{"＆ｏ１７", 15},
+    TextCase{"　１　２", 12}, TextCase{"1２", 12}, TextCase{"１２ｘ", 12}, TextCase{"１\xEF\xBC", 1},
+    TextCase{"\xEF\xBC\x91", 1}, TextCase{"×5", 0}, TextCase{"\xE2\x88", 0}, TextCase{"1e-999", 0}, TextCase{"0e999", 0},
     TextCase{" 1.23456789012345E+15", 1.23456789012345e15}));
 
 TEST(TextToNumber, OverflowGivesAnInfinityOfTheNumbersSign) {

@@ -43,10 +43,17 @@ inline constexpr std::string_view kGraphNeedsTwoStarsMessage = "比較星が2個
 inline constexpr std::string_view kGraphFitUndefinedMessage =
     "測光値とｶﾀﾛｸﾞ値がそれぞれ異なる比較星が必要です";
 
-// Closing.
-inline constexpr std::string_view kSaveComparisonDataPrompt = "比較星データを保存しますか";
+// The data files: the name of the file, then the reason on a second line.
+inline std::string fileNotReadMessage(std::string_view fileName) {
+    return std::string(fileName) + " を読み込めませんでした";
+}
 inline std::string fileNotSavedMessage(std::string_view fileName) {
     return std::string(fileName) + " を保存できませんでした";
 }
+inline constexpr std::string_view kNotRegularFileReason = "通常のファイルではありません";
+inline constexpr std::string_view kReadOnlyFileReason = "読み取り専用のファイルです";
+
+// Closing.
+inline constexpr std::string_view kSaveComparisonDataPrompt = "比較星データを保存しますか";
 
 }  // namespace lumitrak

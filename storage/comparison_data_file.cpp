@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "core/numbers.h"
-#include "storage/file_bytes.h"
+#include "storage/byte_order_mark.h"
 
 namespace lumitrak {
 namespace {
@@ -80,15 +80,9 @@ std::vector<ComparisonRow> parseComparisonData(std::string_view text) {
     return rows;
 }
 
-void loadComparisonData(const std::filesystem::path& file, PhotometrySheet& sheet) {
-    const std::optional<std::string> text = readFilePrefix(file);
-    if (!text) return;
-    const std::vector<ComparisonRow> rows = parseComparisonData(*text);
+void fillRowsFromComparisonData(std::string_view text, PhotometrySheet& sheet) {
+    const std::vector<ComparisonRow> rows = parseComparisonData(text);
     for (std::size_t r = 0; r < rows.size(); ++r) sheet.comparisonRows[r] = rows[r];
-}
-
-bool saveComparisonData(const std::filesystem::path& file, const PhotometrySheet& sheet) {
-    return replaceFileAtomically(file, comparisonDataText(sheet));
 }
 
 }  // namespace lumitrak

@@ -2,7 +2,6 @@
 // The comparison-data file: the comparison table's measured values and catalog magnitudes,
 // kept between runs, one line per filled row.
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,12 +22,8 @@ std::string comparisonDataText(const PhotometrySheet& sheet);
 // text ends before is "". Blank lines between records are passed over.
 std::vector<ComparisonRow> parseComparisonData(std::string_view text);
 
-// Fills the comparison rows from row 1 on with the file's records; rows past the last record
-// keep their texts. A missing or unreadable file changes nothing.
-void loadComparisonData(const std::filesystem::path& file, PhotometrySheet& sheet);
-
-// Replaces the file with comparisonDataText. False when it could not be written; the old file is
-// then intact.
-bool saveComparisonData(const std::filesystem::path& file, const PhotometrySheet& sheet);
+// Fills the comparison rows from row 1 on with the text's records; rows past the last record
+// keep their texts.
+void fillRowsFromComparisonData(std::string_view text, PhotometrySheet& sheet);
 
 }  // namespace lumitrak

@@ -1,13 +1,10 @@
 #include "storage/settings_file.h"
 
 #include "core/numbers.h"
-#include "storage/file_bytes.h"
+#include "storage/byte_order_mark.h"
 
 namespace lumitrak {
 namespace {
-
-// The settings file holds one short line; nothing past this is ever needed.
-constexpr std::size_t kSettingsReadLimit = 4096;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool endsValue(char c) { return isBlank(c) || c == ',' || c == '\r' || c == '\n'; }
@@ -32,16 +29,6 @@ std::optional<SourceProgram> parseSettings(std::string_view text) {
         if (code == candidate) return sourceProgramFromCode(candidate);
     }
     return std::nullopt;
-}
-
-std::optional<SourceProgram> loadSettings(const std::filesystem::path& file) {
-    const std::optional<std::string> text = readFilePrefix(file, kSettingsReadLimit);
-    if (!text) return std::nullopt;
-    return parseSettings(*text);
-}
-
-bool saveSettings(const std::filesystem::path& file, SourceProgram program) {
-    return replaceFileAtomically(file, settingsFileText(program));
 }
 
 }  // namespace lumitrak

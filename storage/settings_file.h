@@ -1,7 +1,6 @@
 #pragma once
 // The settings file: the chosen source program, kept between runs.
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,13 +18,5 @@ std::string settingsFileText(SourceProgram program);
 // blank, a comma or the end of the line). No value when the text holds no first value or the
 // value is not one of the codes 0, 1 and 2.
 std::optional<SourceProgram> parseSettings(std::string_view text);
-
-// The saved source program; no value when the file is missing, empty, unreadable or holds
-// another value.
-std::optional<SourceProgram> loadSettings(const std::filesystem::path& file);
-
-// Replaces the file with the program's code. False when it could not be written; the old file
-// is then intact.
-bool saveSettings(const std::filesystem::path& file, SourceProgram program);
 
 }  // namespace lumitrak

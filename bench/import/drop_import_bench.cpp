@@ -21,6 +21,7 @@ namespace {
 struct SilentMessageBoxes : lumitrak::MessageBoxes {
     void showMessage(const QString&, const QString&) override {}
     bool askOkCancel(const QString&, const QString&) override { return false; }
+    bool askRetryCancel(const QString&, const QString&) override { return false; }
 };
 
 QByteArray sImageOutput(qsizetype size) {

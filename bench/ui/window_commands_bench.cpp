@@ -18,6 +18,7 @@ namespace {
 struct SilentMessageBoxes : lumitrak::MessageBoxes {
     void showMessage(const QString&, const QString&) override {}
     bool askOkCancel(const QString&, const QString&) override { return false; }
+    bool askRetryCancel(const QString&, const QString&) override { return false; }
 };
 
 lumitrak::PhotometrySheet fullSheet() {

@@ -1,85 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <system_error>
+#include <algorithm>
 
 #include "storage/comparison_data_file.h"
-#include "storage/file_bytes.h"
+#include "storage/byte_order_mark.h"
 #include "storage/settings_file.h"
 
 namespace lumitrak {
 namespace {
-
-// A fresh empty folder for one test, removed with everything in it at the test's end.
-struct TemporaryFolder {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-        ("lumitrak-storage-" + std::to_string(std::random_device{}()) + "-" +
-         std::to_string(std::random_device{}()));
-
-    TemporaryFolder() { std::filesystem::create_directories(path); }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    std::filesystem::path operator/(std::string_view name) const { return path / name; }
-    // How many entries the folder holds, to see that no temporary file was left behind.
-    long entries() const { return std::distance(std::filesystem::directory_iterator(path), {}); }
-};
-
-void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::string readBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-TEST(ReplaceFileAtomically, WritesExactlyTheBytesAndLeavesNoOtherFile) {
-    TemporaryFolder folder;
-    const std::string bytes("a\r\nb\0c\r\n", 8);
-    ASSERT_TRUE(replaceFileAtomically(folder / "out.txt", std::string(5000, 'x')));
-    ASSERT_TRUE(replaceFileAtomically(folder / "out.txt", bytes));  // shorter: replaced whole
-    EXPECT_EQ(readBytes(folder / "out.txt"), bytes);
-    EXPECT_EQ(folder.entries(), 1);
-}
-
-TEST(ReplaceFileAtomically, KeepsTheOldFilesAccessRights) {
-    TemporaryFolder folder;
-    writeBytes(folder / "out.txt", "old");
-    const auto rights = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
-    std::filesystem::permissions(folder / "out.txt", rights);
-    ASSERT_TRUE(replaceFileAtomically(folder / "out.txt", "new"));
-    EXPECT_EQ(std::filesystem::status(folder / "out.txt").permissions(), rights);
-}
-
-// Creating the new file fails under a regular file; the final rename fails over a folder.
-TEST(ReplaceFileAtomically, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
-    TemporaryFolder folder;
-    writeBytes(folder / "plain", "not a folder");
-    EXPECT_FALSE(replaceFileAtomically(folder / "plain" / "out.txt", "new"));
-    std::filesystem::create_directory(folder / "out.txt");
-    writeBytes(folder / "out.txt" / "inside", "kept");
-    EXPECT_FALSE(replaceFileAtomically(folder / "out.txt", "new"));
-    EXPECT_EQ(readBytes(folder / "plain"), "not a folder");
-    EXPECT_EQ(readBytes(folder / "out.txt" / "inside"), "kept");
-    EXPECT_EQ(folder.entries(), 2);
-}
-
-TEST(ReadFilePrefix, ReadsBytesUpToTheLimit) {
-    TemporaryFolder folder;
-    const std::string bytes = "\xEF\xBB\xBF" + std::string("1\0,2\r", 5) + std::string(40000, 'a');
-    writeBytes(folder / "in.txt", bytes + "b");
-    EXPECT_EQ(readFilePrefix(folder / "in.txt"), bytes + "b");
-    EXPECT_EQ(readFilePrefix(folder / "in.txt", bytes.size()), bytes);  // over several buffers
-    EXPECT_EQ(readFilePrefix(folder / "missing.txt"), std::nullopt);
-    std::filesystem::create_directory(folder / "sub");
-    EXPECT_EQ(readFilePrefix(folder / "sub"), std::nullopt);
-}
 
 TEST(WithoutByteOrderMark, DropsOnlyAWholeMarkAtTheStart) {
     EXPECT_EQ(withoutByteOrderMark("\xEF\xBB\xBF" "1,2"), "1,2");
@@ -87,20 +15,10 @@ TEST(WithoutByteOrderMark, DropsOnlyAWholeMarkAtTheStart) {
     EXPECT_EQ(withoutByteOrderMark("1\xEF\xBB\xBF"), "1\xEF\xBB\xBF");
 }
 
-TEST(SaveSettings, WritesBlankCodeBlankCrLfAndReadsItBack) {
-    TemporaryFolder folder;
-    const auto file = folder / kSettingsFileName;
-    writeBytes(file, "an older and longer settings file\r\n");
-    const std::pair<SourceProgram, std::string> cases[] = {
-        {SourceProgram::Makari, " 1 \r\n"}, {SourceProgram::Iris, " 0 \r\n"},
-        {SourceProgram::SImage, " 2 \r\n"}};
-    for (const auto& [program, bytes] : cases) {
-        ASSERT_TRUE(saveSettings(file, program));
-        EXPECT_EQ(readBytes(file), bytes);  // five bytes, nothing of the older file left
-        EXPECT_EQ(loadSettings(file), program);
-    }
-    EXPECT_FALSE(saveSettings(file / "x", SourceProgram::Makari));  // under a file: no folder
-    EXPECT_EQ(readBytes(file), " 2 \r\n");
+TEST(SettingsFileText, IsBlankCodeBlankCrLf) {
+    EXPECT_EQ(settingsFileText(SourceProgram::Iris), " 0 \r\n");
+    EXPECT_EQ(settingsFileText(SourceProgram::Makari), " 1 \r\n");
+    EXPECT_EQ(settingsFileText(SourceProgram::SImage), " 2 \r\n");
 }
 
 TEST(ParseSettings, ReadsTheFirstValueAsACode) {
@@ -115,15 +33,6 @@ TEST(ParseSettings, ReadsTheFirstValueAsACode) {
     for (const auto& [text, program] : cases) {
         EXPECT_EQ(parseSettings(text), program) << ::testing::PrintToString(text);
     }
-}
-
-TEST(LoadSettings, GivesNoValueForAMissingEmptyOrUnreadableFile) {
-    TemporaryFolder folder;
-    EXPECT_EQ(loadSettings(folder / kSettingsFileName), std::nullopt);
-    writeBytes(folder / kSettingsFileName, "");
-    EXPECT_EQ(loadSettings(folder / kSettingsFileName), std::nullopt);
-    std::filesystem::create_directory(folder / "folder.ini");
-    EXPECT_EQ(loadSettings(folder / "folder.ini"), std::nullopt);
 }
 
 // Rows as (measured, catalog) pairs, which GoogleTest compares and prints.
@@ -194,58 +103,30 @@ TEST(ParseComparisonData, ReadsAtMostTwentyRecords) {
     }
 }
 
-TEST(LoadComparisonData, FillsRowsFromTheTopAndLeavesTheRest) {
-    TemporaryFolder folder;
+TEST(FillRowsFromComparisonData, FillsRowsFromTheTopAndLeavesTheRest) {
     PhotometrySheet sheet;
     for (ComparisonRow& row : sheet.comparisonRows) row = {"kept", "kept"};
-    loadComparisonData(folder / "missing.txt", sheet);  // a missing file changes nothing
-    std::filesystem::create_directory(folder / "folder.txt");
-    loadComparisonData(folder / "folder.txt", sheet);  // nor does an unreadable one
-    EXPECT_EQ(texts(sheet.comparisonRows), table({}, {"kept", "kept"}));
-    writeBytes(folder / kComparisonDataFileName, " 1 , 11 \r\n 2 , 12 \r\n");
-    loadComparisonData(folder / kComparisonDataFileName, sheet);
+    fillRowsFromComparisonData(" 1 , 11 \r\n 2 , 12 \r\n", sheet);
     EXPECT_EQ(texts(sheet.comparisonRows), table({{"1", "11"}, {"2", "12"}}, {"kept", "kept"}));
 }
 
-// A huge file is read only to its first mebibyte: a record beyond it is never seen.
-TEST(LoadComparisonData, ReadsOnlyTheStartOfAHugeFile) {
-    TemporaryFolder folder;
-    std::string text = " 1 , 2 \r\n";
-    text.resize(kDataFileReadLimit - 1, '\n');
-    writeBytes(folder / "near_limit.txt", text + "3,4");
-    writeBytes(folder / "past_limit.txt", text + "\n3,4");
-    PhotometrySheet nearLimit, pastLimit;
-    loadComparisonData(folder / "near_limit.txt", nearLimit);
-    loadComparisonData(folder / "past_limit.txt", pastLimit);
-    EXPECT_EQ(texts(nearLimit.comparisonRows), table({{"1", "2"}, {"3", ""}}));
-    EXPECT_EQ(texts(pastLimit.comparisonRows), table({{"1", "2"}}));
-}
-
-TEST(SaveComparisonData, ASavedFileReadsBackToTheSameBytes) {
-    TemporaryFolder folder;
+TEST(ComparisonDataText, ASavedTextReadsBackToTheSameBytes) {
     const std::string bytes = " 12.345 , 10.2 \r\n-7.25 , 9 \r\n .5 , 11 \r\n 1E+20 , 1E-05 \r\n";
-    writeBytes(folder / "old.txt", bytes);
     PhotometrySheet sheet;
-    loadComparisonData(folder / "old.txt", sheet);
-    ASSERT_TRUE(saveComparisonData(folder / kComparisonDataFileName, sheet));
-    EXPECT_EQ(readBytes(folder / kComparisonDataFileName), bytes);
+    fillRowsFromComparisonData(bytes, sheet);
+    EXPECT_EQ(comparisonDataText(sheet), bytes);
 }
 
-TEST(SaveComparisonData, RoundTripNormalisesTextsAndClosesGaps) {
-    TemporaryFolder folder;
+TEST(ComparisonDataText, RoundTripNormalisesTextsAndClosesGaps) {
     PhotometrySheet sheet;
     sheet.comparisonRow(2) = {"12.300", ".5"};
     sheet.comparisonRow(5) = {"abc", "7.5mag"};
     sheet.comparisonRow(9) = {"-.25", ""};
     sheet.comparisonRow(12).catalogText = "10";  // no measured value: not kept
-    ASSERT_TRUE(saveComparisonData(folder / kComparisonDataFileName, sheet));
     PhotometrySheet loaded;
-    loadComparisonData(folder / kComparisonDataFileName, loaded);
+    fillRowsFromComparisonData(comparisonDataText(sheet), loaded);
     EXPECT_EQ(texts(loaded.comparisonRows), table({{"12.3", "0.5"}, {"0", "7.5"}, {"-0.25", "0"}}));
-
-    ASSERT_TRUE(saveComparisonData(folder / kComparisonDataFileName, PhotometrySheet{}));
-    EXPECT_EQ(readBytes(folder / kComparisonDataFileName), "");  // no measured value: empty file
-    EXPECT_FALSE(saveComparisonData(folder / kComparisonDataFileName / "x", sheet));  // no folder
+    EXPECT_EQ(comparisonDataText(PhotometrySheet{}), "");  // no measured value: an empty file
 }
 
 }  // namespace

@@ -45,6 +45,8 @@ DroppedFileText readDroppedFile(const QList<QUrl>& urls) {
     const QString name = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (info.isDir()) return refused(kFolderDroppedMessage, name);
+    // Only a regular file: a pipe, socket or device would keep the window waiting in open().
+    if (!info.isFile()) return refused(kFileUnreadableMessage, name);
     if (info.size() > kMaximumFileSize) return refused(kFileTooLargeMessage, name);
 
     QFile file(path);

@@ -11,6 +11,7 @@
 
 #include "core/sheet.h"
 #include "ui/graph/form2.h"
+#include "ui/main/data_files.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/message_boxes.h"
 
@@ -60,6 +61,10 @@ private:
     void writeSheet();
     void showMessage(std::string_view title, std::string_view text);
     void showMessage(std::string_view title, const QString& text);
+    // A data file read at opening; a file that exists but cannot be read is reported.
+    DataFileRead readReportingFailure(std::string_view fileName);
+    // A data file written at closing; a failure is reported with Retry and Cancel.
+    void saveOrAskToRetry(std::string_view fileName, const std::string& bytes);
     // Every command: the widgets into the sheet, the command on the sheet, the sheet back.
     template <typename Command> void runOnSheet(Command command) {
         readSheet();

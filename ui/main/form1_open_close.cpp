@@ -1,40 +1,64 @@
 // Opening and closing the main window: the settings file and the comparison-data file, both in
 // the working directory.
 
-#include <filesystem>
-
 #include "core/messages.h"
 #include "core/sheet_commands.h"
 #include "storage/comparison_data_file.h"
 #include "storage/settings_file.h"
 #include "ui/graph/form2.h"
+#include "ui/main/data_files.h"
 #include "ui/main/form1.h"
 #include "ui/main/qt_text.h"
 
 namespace lumitrak {
 
+namespace {
+
+bool wasRead(const DataFileRead& file) { return file.status == DataFileRead::Status::Read; }
+
+}  // namespace
+
+DataFileRead Form1::readReportingFailure(std::string_view fileName) {
+    DataFileRead file = readDataFile(toQString(fileName));
+    // The window goes on with what it could read; a missing file is no news.
+    if (file.status == DataFileRead::Status::Failed)
+        showMessage(kApplicationTitle, toQString(fileNotReadMessage(fileName)) + u'\r' + file.reason);
+    return file;
+}
+
+void Form1::saveOrAskToRetry(std::string_view fileName, const std::string& bytes) {
+    // Retry writes again once the user has made room or mended a permission; Cancel leaves the
+    // old file as it was.
+    for (;;) {
+        const QString reason = writeDataFile(toQString(fileName), bytes);
+        if (reason.isEmpty()) return;
+        const QString message = toQString(fileNotSavedMessage(fileName)) + u'\r' + reason;
+        if (!messageBoxes_->askRetryCancel(toQString(kApplicationTitle), message)) return;
+    }
+}
+
 void Form1::Form_Load() {
-    // A missing or unknown setting leaves IRIS selected.
-    if (const auto program = loadSettings(std::filesystem::path(kSettingsFileName))) {
+    // A missing, unreadable or unknown setting leaves IRIS selected.
+    const DataFileRead settings = readReportingFailure(kSettingsFileName);
+    if (const auto program = wasRead(settings) ? parseSettings(settings.bytes) : std::nullopt) {
         readSheet();
         sheet_.sourceProgram = *program;
         writeSheet();
     }
     command1_click();
-    runOnSheet([](PhotometrySheet& s) {
+    const DataFileRead table = readReportingFailure(kComparisonDataFileName);
+    runOnSheet([&table](PhotometrySheet& s) {
         s.variableMeasuredText.clear();
-        loadComparisonData(std::filesystem::path(kComparisonDataFileName), s);
+        if (wasRead(table)) fillRowsFromComparisonData(table.bytes, s);
     });
 }
 
 void Form1::Form_Unload() {
     readSheet();
     // The settings are written on every close, before the question.
-    if (!saveSettings(std::filesystem::path(kSettingsFileName), sheet_.sourceProgram))
-        showMessage(kApplicationTitle, fileNotSavedMessage(kSettingsFileName));
-    const bool save = messageBoxes_->askOkCancel(toQString(kApplicationTitle), toQString(kSaveComparisonDataPrompt));
-    if (save && !saveComparisonData(std::filesystem::path(kComparisonDataFileName), sheet_))
-        showMessage(kApplicationTitle, fileNotSavedMessage(kComparisonDataFileName));
+    saveOrAskToRetry(kSettingsFileName, settingsFileText(sheet_.sourceProgram));
+    if (messageBoxes_->askOkCancel(toQString(kApplicationTitle), toQString(kSaveComparisonDataPrompt)))
+        saveOrAskToRetry(kComparisonDataFileName, comparisonDataText(sheet_));
     if (graph_) graph_->close();
 }
 

@@ -21,13 +21,26 @@ void QtMessageBoxes::showMessage(const QString& title, const QString& text) {
     box.exec();
 }
 
-bool QtMessageBoxes::askOkCancel(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, messageBoxText(text),
-                    QMessageBox::Ok | QMessageBox::Cancel, parent_);
+namespace {
+
+// A question whose answer is `yes` or Cancel; `yes` is the default, Escape is Cancel.
+bool askYesOrCancel(QWidget* parent, const QString& title, const QString& text,
+                    QMessageBox::StandardButton yes) {
+    QMessageBox box(QMessageBox::NoIcon, title, messageBoxText(text), yes | QMessageBox::Cancel, parent);
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Ok);
+    box.setDefaultButton(yes);
     box.setEscapeButton(QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok;
+    return box.exec() == yes;
+}
+
+}  // namespace
+
+bool QtMessageBoxes::askOkCancel(const QString& title, const QString& text) {
+    return askYesOrCancel(parent_, title, text, QMessageBox::Ok);
+}
+
+bool QtMessageBoxes::askRetryCancel(const QString& title, const QString& text) {
+    return askYesOrCancel(parent_, title, text, QMessageBox::Retry);
 }
 
 }  // namespace lumitrak

@@ -15,6 +15,9 @@ struct MessageBoxes {
     // A modal box with OK (the default) and Cancel, no icon; true for OK. Escape or the close
     // box count as Cancel.
     virtual bool askOkCancel(const QString& title, const QString& text) = 0;
+    // A modal box with Retry (the default) and Cancel, no icon; true for Retry. Escape or the
+    // close box count as Cancel.
+    virtual bool askRetryCancel(const QString& title, const QString& text) = 0;
 };
 
 // The real boxes, shown over `parent`.
@@ -23,6 +26,7 @@ public:
     explicit QtMessageBoxes(QWidget* parent);
     void showMessage(const QString& title, const QString& text) override;
     bool askOkCancel(const QString& title, const QString& text) override;
+    bool askRetryCancel(const QString& title, const QString& text) override;
 
 private:
     QWidget* parent_;

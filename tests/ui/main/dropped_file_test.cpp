@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "core/messages.h"
 #include "form1_test_support.h"
@@ -97,6 +98,9 @@ private slots:
         row("missing", urls({dir_.filePath("missing.txt")}), lumitrak::kFileUnreadableMessage,
             QDir::toNativeSeparators(dir_.filePath("missing.txt")));
         row("binary", urls({image}), lumitrak::kNotTextFileMessage, QDir::toNativeSeparators(image));
+        const QString pipe = dir_.filePath("pipe");  // nothing ever writes to it: open() would wait
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        row("pipe", urls({pipe}), lumitrak::kFileUnreadableMessage, QDir::toNativeSeparators(pipe));
         row("over 16 MiB", urls({over}), lumitrak::kFileTooLargeMessage, QDir::toNativeSeparators(over));
     }
     void refusesWhatIsNoTextFile() {

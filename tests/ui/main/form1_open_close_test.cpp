@@ -6,12 +6,16 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "core/messages.h"
 #include "form1_test_support.h"
 #include "ui/graph/form2.h"
 
 namespace {
+// Owner, group and others; Qt's "user" bits say what this process may do.
+QFile::Permissions modeOf(const QString& name) { return QFileInfo(name).permissions() & QFile::Permissions(0x7077); }
+
 QByteArray readFile(const QString& name) {
     QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -56,6 +60,24 @@ private slots:
         QVERIFY(w.shown.empty());
     }
 
+    // A data file that exists but cannot be read is reported and never blocks the opening.
+    void unreadableFileIsReportedAtOpening_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("settings: a folder") << "lumitrak.ini";
+        QTest::newRow("comparison data: a pipe") << "compdata.txt";
+    }
+    void unreadableFileIsReportedAtOpening() {
+        QFETCH(QString, file);
+        if (file == "compdata.txt") QCOMPARE(mkfifo("compdata.txt", 0600), 0);
+        else QVERIFY(QDir::current().mkdir(file));
+        Window w;
+        QCOMPARE(w.shown.size(), std::size_t(1));
+        QCOMPARE(w.shown[0].title, QStringLiteral("Lumitrak"));
+        QCOMPARE(w.shown[0].text, fromUtf8(lumitrak::fileNotReadMessage(file.toStdString())) + "\r" +
+                                      fromUtf8(lumitrak::kNotRegularFileReason));
+        QVERIFY(w.find<QRadioButton>("Option1")->isChecked());
+    }
+
     // The settings are written before the question; OK then saves the table, Cancel keeps the old.
     void closingWritesSettingsThenAsksAboutTheTable_data() {
         QTest::addColumn<bool>("answer");
@@ -68,9 +90,10 @@ private slots:
         QFETCH(QByteArray, comparisonData);
         writeFile("compdata.txt", "old table\r\n");
         QByteArray settingsAtQuestion, tableAtQuestion;
-        Window w(answer, [&] {
+        Window w([&](const RecordedBox&) {
             settingsAtQuestion = readFile("lumitrak.ini");
             tableAtQuestion = readFile("compdata.txt");
+            return answer;
         });
         w.type("Text1", "12.345");
         w.type("Text2", "10.2");
@@ -81,32 +104,59 @@ private slots:
         QCOMPARE(tableAtQuestion, QByteArray("old table\r\n"));
         QCOMPARE(readFile("compdata.txt"), comparisonData);
         QCOMPARE(w.shown.size(), std::size_t(1));
-        QVERIFY(w.shown[0].question);
+        QVERIFY(w.shown[0].kind == Box::OkCancel);
         QCOMPARE(w.shown[0].title, QStringLiteral("Lumitrak"));
         QCOMPARE(w.shown[0].text, fromUtf8(lumitrak::kSaveComparisonDataPrompt));
     }
 
-    // A file that cannot be written is reported; the window closes all the same.
-    void failedSaveIsReportedAndTheWindowCloses_data() {
-        QTest::addColumn<QString>("blockedFile");
-        QTest::addColumn<bool>("answer");
-        QTest::newRow("settings") << "lumitrak.ini" << false;
-        QTest::newRow("comparison data") << "compdata.txt" << true;
+    // A read-only file is not replaced: the failure names the file and the reason and offers Retry
+    // (which writes again once the file is writable) and Cancel (which keeps the old file).
+    void failedSaveOffersRetryAndCancel_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("retry");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("settings, Retry") << "lumitrak.ini" << true << QByteArray(" 0 \r\n");
+        QTest::newRow("settings, Cancel") << "lumitrak.ini" << false << QByteArray("old");
+        QTest::newRow("comparison data, Retry") << "compdata.txt" << true << QByteArray(" 10 , 0 \r\n");
+        QTest::newRow("comparison data, Cancel") << "compdata.txt" << false << QByteArray("old");
     }
-    void failedSaveIsReportedAndTheWindowCloses() {
-        QFETCH(QString, blockedFile);
-        QFETCH(bool, answer);
-        QVERIFY(QDir::current().mkpath(blockedFile + "/inside"));  // a folder is no file to replace
-        Window w(answer);
+    void failedSaveOffersRetryAndCancel() {
+        QFETCH(QString, file);
+        QFETCH(bool, retry);
+        QFETCH(QByteArray, saved);
+        writeFile(file, "old");
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(file, readOnly));
+        Window w([&](const RecordedBox& box) {
+            if (box.kind == Box::RetryCancel && retry) QFile::setPermissions(file, readOnly | QFile::WriteOwner);
+            return box.kind == Box::OkCancel || retry;
+        });
         w.type("Text1", "10");
         QVERIFY(w.form->close());
         QVERIFY(!w.form->isVisible());
-        const QString message = QString::fromStdString(lumitrak::fileNotSavedMessage(blockedFile.toStdString()));
-        const auto reported = [&](const RecordedBox& box) {
-            return !box.question && box.title == QStringLiteral("Lumitrak") && box.text == message;
-        };
-        QCOMPARE(std::count_if(w.shown.begin(), w.shown.end(), reported), 1);
-        QVERIFY(QFileInfo(blockedFile).isDir());
+        QCOMPARE(readFile(file), saved);
+        const QString message = fromUtf8(lumitrak::fileNotSavedMessage(file.toStdString())) + "\r" +
+                                fromUtf8(lumitrak::kReadOnlyFileReason);
+        QCOMPARE(std::count_if(w.shown.begin(), w.shown.end(), [&](const RecordedBox& box) {
+                     return box.kind == Box::RetryCancel && box.title == "Lumitrak" && box.text == message;
+                 }), 1);
+        QCOMPARE(modeOf(file) & ~QFile::WriteOwner, readOnly);  // rights kept
+    }
+
+    // A symbolic link stays a link: its target is replaced and keeps its rights.
+    void savingFollowsASymbolicLink() {
+        QVERIFY(QDir::current().mkdir("tables"));
+        writeFile("tables/night.txt", "old");
+        const QFile::Permissions rights = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions("tables/night.txt", rights));
+        QVERIFY(QFile::link("tables/night.txt", "compdata.txt"));
+        Window w(true);
+        w.type("Text1", "10");
+        QVERIFY(w.form->close());
+        QVERIFY(QFileInfo("compdata.txt").isSymLink());
+        QCOMPARE(readFile("tables/night.txt"), QByteArray(" 10 , 0 \r\n"));
+        QCOMPARE(modeOf("tables/night.txt"), rights);
+        QCOMPARE(QDir("tables").entryList(QDir::Files).size(), 1);
     }
 
     void openGraphWindowClosesWithTheMainWindow() {

@@ -19,7 +19,7 @@ class Form1Test : public QObject {
         QCOMPARE(w_->shown.size(), std::size_t(1));
         QCOMPARE(w_->shown[0].title, title);
         QCOMPARE(w_->shown[0].text, fromUtf8(text));
-        QVERIFY(!w_->shown[0].question);
+        QVERIFY(w_->shown[0].kind == Box::Message);
     }
 
 private slots:

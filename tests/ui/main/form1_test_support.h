@@ -17,28 +17,30 @@
 #include "ui/main/form1.h"
 #include "ui/main/message_boxes.h"
 
+enum class Box { Message, OkCancel, RetryCancel };
+
 struct RecordedBox {
     QString title;
     QString text;
-    bool question = false;
+    Box kind = Box::Message;
 };
 
-// Every box is recorded; a question gets the prepared answer after `onQuestion` has looked around.
+// Every box is recorded; a question is answered by `answer` (true: OK or Retry).
+using Answer = std::function<bool(const RecordedBox&)>;
 class RecordingMessageBoxes : public lumitrak::MessageBoxes {
 public:
-    RecordingMessageBoxes(std::vector<RecordedBox>& shown, bool answer, std::function<void()> onQuestion = {})
-        : shown_(shown), answer_(answer), onQuestion_(std::move(onQuestion)) {}
-    void showMessage(const QString& title, const QString& text) override { shown_.push_back({title, text, false}); }
-    bool askOkCancel(const QString& title, const QString& text) override {
-        if (onQuestion_) onQuestion_();
-        shown_.push_back({title, text, true});
-        return answer_;
-    }
+    RecordingMessageBoxes(std::vector<RecordedBox>& shown, Answer answer) : shown_(shown), answer_(std::move(answer)) {}
+    void showMessage(const QString& title, const QString& text) override { shown_.push_back({title, text}); }
+    bool askOkCancel(const QString& title, const QString& text) override { return ask({title, text, Box::OkCancel}); }
+    bool askRetryCancel(const QString& title, const QString& text) override { return ask({title, text, Box::RetryCancel}); }
 
 private:
+    bool ask(const RecordedBox& box) {
+        shown_.push_back(box);
+        return answer_(box);
+    }
     std::vector<RecordedBox>& shown_;
-    bool answer_;
-    std::function<void()> onQuestion_;
+    Answer answer_;
 };
 
 inline QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
@@ -63,8 +65,9 @@ struct Window {
     std::vector<RecordedBox> shown;
     std::unique_ptr<lumitrak::Form1> form;
 
-    explicit Window(bool answer = false, std::function<void()> onQuestion = {}) {
-        form = std::make_unique<lumitrak::Form1>(std::make_unique<RecordingMessageBoxes>(shown, answer, std::move(onQuestion)));
+    explicit Window(bool answer = false) : Window(Answer([answer](const RecordedBox&) { return answer; })) {}
+    explicit Window(Answer answer) {
+        form = std::make_unique<lumitrak::Form1>(std::make_unique<RecordingMessageBoxes>(shown, std::move(answer)));
         form->show();
     }
     template <typename T = QWidget> T* find(const QString& name) const { return form->findChild<T*>(name); }

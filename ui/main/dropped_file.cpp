@@ -7,13 +7,12 @@
 
 #include "core/messages.h"
 #include "import/loader.h"
+#include "ui/main/import_area.h"
 #include "ui/main/qt_text.h"
 
 namespace lumitrak {
 namespace {
 
-// Output files are a few kilobytes; anything near this is no output of a photometry program.
-constexpr qint64 kMaximumFileSize = 16 * 1024 * 1024;
 
 DroppedFileText refused(std::string_view message, const QString& name) {
     DroppedFileText result;
@@ -47,15 +46,15 @@ DroppedFileText readDroppedFile(const QList<QUrl>& urls) {
     if (info.isDir()) return refused(kFolderDroppedMessage, name);
     // Only a regular file: a pipe, socket or device would keep the window waiting in open().
     if (!info.isFile()) return refused(kFileUnreadableMessage, name);
-    if (info.size() > kMaximumFileSize) return refused(kFileTooLargeMessage, name);
+    if (info.size() > kImportTextLimit) return refused(kFileTooLargeMessage, name);
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return refused(kFileUnreadableMessage, name);
     // Read one byte past the limit, so that a file that grows or a device without a size
     // cannot make the window wait for ever.
-    const QByteArray bytes = file.read(kMaximumFileSize + 1);
+    const QByteArray bytes = file.read(kImportTextLimit + 1);
     if (file.error() != QFileDevice::NoError) return refused(kFileUnreadableMessage, name);
-    if (bytes.size() > kMaximumFileSize) return refused(kFileTooLargeMessage, name);
+    if (bytes.size() > kImportTextLimit) return refused(kFileTooLargeMessage, name);
     if (bytes.contains('\0')) return refused(kNotTextFileMessage, name);
 
     DroppedFileText result;

@@ -87,6 +87,8 @@ void Form1::connectControls() {
     controls_.variableMeasuredField->installEventFilter(this);
     connect(controls_.importArea, &ImportArea::urlsDropped, this,
             [this](const QList<QUrl>& urls) { Text37_OLEDragDrop(urls); });
+    connect(controls_.importArea, &ImportArea::pasteRefused, this,
+            [this] { showMessage(kApplicationTitle, kPasteTooLargeMessage); });
 }
 
 void Form1::showMessage(std::string_view title, std::string_view text) {

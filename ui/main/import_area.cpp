@@ -11,6 +11,9 @@ ImportArea::ImportArea(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The one long line is broken anywhere: breaking at blanks lays out text without blanks in
+    // quadratic time.
+    setWordWrapMode(QTextOption::WrapAnywhere);
     setAcceptDrops(true);
 }
 
@@ -42,7 +45,15 @@ void ImportArea::dropEvent(QDropEvent* event) {
 
 void ImportArea::insertFromMimeData(const QMimeData* source) {
     // Pasted output is taken as plain text, whatever else the clipboard offers.
-    if (source->hasText()) insertPlainText(source->text());
+    if (!source->hasText()) return;
+    const QString text = source->text();
+    const QTextCursor cursor = textCursor();
+    const qsizetype replaced = cursor.selectionEnd() - cursor.selectionStart();
+    if (document()->characterCount() - 1 - replaced + text.size() > kImportTextLimit) {
+        emit pasteRefused();
+        return;
+    }
+    insertPlainText(text);
 }
 
 }  // namespace lumitrak

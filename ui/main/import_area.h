@@ -7,6 +7,11 @@
 
 namespace lumitrak {
 
+// The most the import area takes: the bytes of a dropped file, the characters of its text.
+// Real outputs are a few kilobytes; the text widget lays a longer line out too slowly, and its
+// blinking cursor would keep a core busy.
+inline constexpr qsizetype kImportTextLimit = 256 * 1024;
+
 class ImportArea : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -15,6 +20,8 @@ public:
 signals:
     // A drop that carried URLs; the area's text is left to whoever loads the file.
     void urlsDropped(const QList<QUrl>& urls);
+    // A paste or dropped text refused because the text would grow beyond kImportTextLimit.
+    void pasteRefused();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

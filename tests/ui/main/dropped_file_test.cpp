@@ -3,6 +3,7 @@
 
 #include "ui/main/dropped_file.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -62,6 +63,20 @@ private slots:
         area.clear();
         area.insertFromMimeData(&pasted);
         QCOMPARE(area.toPlainText(), QStringLiteral("plain output"));
+
+        // A paste that would make the text longer than the limit is refused whole; up to it is taken.
+        QSignalSpy refused(&area, &lumitrak::ImportArea::pasteRefused);
+        area.selectAll();  // the selection it replaces does not count
+        pasted.setText(QString(lumitrak::kImportTextLimit - 1, u'x'));
+        area.insertFromMimeData(&pasted);
+        pasted.setText(QStringLiteral("yz"));
+        area.insertFromMimeData(&pasted);
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(area.toPlainText().size(), lumitrak::kImportTextLimit - 1);
+        pasted.setText(QStringLiteral("y"));
+        area.insertFromMimeData(&pasted);
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(area.toPlainText().size(), lumitrak::kImportTextLimit);
     }
 
     void readsTheFirstFileAsUtf8OrShiftJis_data() {
@@ -72,6 +87,8 @@ private slots:
         QTest::newRow("Shift_JIS") << kShiftJisSImage << kJoinedSImage;
         QTest::newRow("UTF-8 cut off at the end") << QByteArray("\xb6 \xe7\xad") << QStringLiteral(" ｶ \u9072");
         QTest::newRow("empty") << QByteArray("") << QString();
+        QTest::newRow("at the size limit") << QByteArray(lumitrak::kImportTextLimit, 'x')
+                                           << " " + QString(lumitrak::kImportTextLimit, u'x');
     }
     void readsTheFirstFileAsUtf8OrShiftJis() {
         QFETCH(QByteArray, bytes);
@@ -87,7 +104,7 @@ private slots:
         const QString folder = QDir::toNativeSeparators(dir_.path());
         const QString image = write("image.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
         const QString over = write("over.txt", "");
-        QFile::resize(over, 16 * 1024 * 1024 + 1);
+        QFile::resize(over, lumitrak::kImportTextLimit + 1);
         const auto row = [](const char* name, QList<QUrl> dropped, std::string_view text, const QString& file) {
             QTest::newRow(name) << dropped << fromUtf8(text) + (file.isEmpty() ? QString() : "\r" + file);
         };
@@ -101,7 +118,7 @@ private slots:
         const QString pipe = dir_.filePath("pipe");  // nothing ever writes to it: open() would wait
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         row("pipe", urls({pipe}), lumitrak::kFileUnreadableMessage, QDir::toNativeSeparators(pipe));
-        row("over 16 MiB", urls({over}), lumitrak::kFileTooLargeMessage, QDir::toNativeSeparators(over));
+        row("over the size limit", urls({over}), lumitrak::kFileTooLargeMessage, QDir::toNativeSeparators(over));
     }
     void refusesWhatIsNoTextFile() {
         QFETCH(QList<QUrl>, dropped);
@@ -131,6 +148,11 @@ private slots:
         QCOMPARE(area->toPlainText(), kJoinedSImage);
 
         dropUrls(area->viewport(), urls({write("utf8.txt", "\xe7\xad\x89 100 SEMICTRD\r\n")}));
+        QCOMPARE(area->toPlainText(), QStringLiteral(" 等 100 SEMICTRD"));
+
+        QGuiApplication::clipboard()->setText(QString(lumitrak::kImportTextLimit, u'x'));
+        area->paste();
+        QCOMPARE(w.shown.back().text, fromUtf8(lumitrak::kPasteTooLargeMessage));
         QCOMPARE(area->toPlainText(), QStringLiteral(" 等 100 SEMICTRD"));
     }
 };

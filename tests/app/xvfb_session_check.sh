@@ -64,6 +64,9 @@ session() {
   sleep 1
   if [ "$graph" = graph ]; then
     import -window "$main" "$artefacts/main-window.png"
+    local size
+    size=$(xwininfo -id "$main" | awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}')
+    [ "$size" = 914x576 ] || fail "the main window is $size, expected 914x576"
     # The graph button: left 6240, top 8040, 1695 x 495 twips, at 15 twips a pixel.
     xdotool mousemove --window "$((main))" 472 552 click 1
     local graph_window

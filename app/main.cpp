@@ -2,10 +2,12 @@
 
 #include <QApplication>
 
+#include "ui/main/desktop_setup.h"
 #include "ui/main/form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    lumitrak::setUpApplication(application);
     lumitrak::Form1 form;
     form.show();
     return application.exec();

@@ -67,6 +67,55 @@ constexpr ControlSpec kSingleControls[] = {
     {"Label20",   kResult,  "--.--",                          2880,  3720,  1335,  375,    "Frame3"},
 };
 
+// What a screen reader calls a single control, unlike any other control of the window, and the
+// tooltip of a button whose caption alone does not say what it does. Headings are told apart from
+// the results and fields below them.
+struct SpokenName {
+    const char* name;
+    const char* accessibleName;  // UTF-8
+    const char* toolTip;         // UTF-8 or nullptr
+};
+constexpr SpokenName kSingleControlNames[] = {
+    {"Frame1",    "比較星",                     nullptr},
+    {"Frame2",    "変光星",                     nullptr},
+    {"Frame3",    "平均の算出",                 nullptr},
+    {"Command1",  "比較星データ全クリア",       nullptr},
+    {"Command24", "比較星グラフ",               nullptr},
+    {"Text37",    "取り込みテキスト",           nullptr},
+    {"Option1",   "IRIS",                       nullptr},
+    {"Option2",   "Makari",                     nullptr},
+    {"Option3",   "S.Image",                    nullptr},
+    {"Command27", "比較星測光値",               nullptr},
+
+    {"Label1",    "比較星の測光値 見出し",      nullptr},
+    {"Label2",    "ｶﾀﾛｸﾞ値 見出し",             nullptr},
+    {"Label3",    "ｸﾘｱ 見出し",                 nullptr},
+    {"Command25", "測光値の列をクリア",         "比較星の測光値をすべて消します"},
+    {"Command26", "ｶﾀﾛｸﾞ値の列をクリア",        "比較星のｶﾀﾛｸﾞ値をすべて消します"},
+
+    {"Label4",    "変光星の測光値 見出し",      nullptr},
+    {"Text31",    "変光星の測光値",             nullptr},
+    {"Label5",    "変光星の等級 見出し",        nullptr},
+    {"Label6",    "変光星の等級",               nullptr},
+    {"Label7",    "測光ｴﾗｰ 見出し",             nullptr},
+    {"Label8",    "測光ｴﾗｰ",                    nullptr},
+    {"Command17", "測光",                       nullptr},
+    {"Label9",    "比較星の近似結果 見出し",    nullptr},
+    {"Label10",   "傾き",                       nullptr},
+    {"Label12",   "定数",                       nullptr},
+    {"Label16",   "相関係数",                   nullptr},
+
+    {"Command18", "平均計算",                   nullptr},
+    {"Label11",   "平均値 見出し",              nullptr},
+    {"Label14",   "平均値",                     nullptr},
+    {"Label13",   "平均値の測光ｴﾗｰ 見出し",     nullptr},
+    {"Label15",   "平均値の測光ｴﾗｰ",            nullptr},
+    {"Label17",   "加重平均 見出し",            nullptr},
+    {"Label19",   "加重平均",                   nullptr},
+    {"Label18",   "加重平均誤差 見出し",        nullptr},
+    {"Label20",   "加重平均誤差",               nullptr},
+};
+
 // Comparison rows: one row every 360 twips from 720 down.
 constexpr int kRowTop = 720;
 constexpr int kRowPitch = 360;
@@ -98,11 +147,24 @@ QString numbered(const char* kind, int number) {
     return QString::fromLatin1(kind) + QString::number(number);
 }
 
+// "比較星 3 測光値": the family, the number, and what the control is.
+QString spoken(const char* family, int number, const char* what) {
+    return QString::fromUtf8(family) + QLatin1Char(' ') + QString::number(number) +
+           QLatin1Char(' ') + QString::fromUtf8(what);
+}
+
 void paintBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+// A result can be selected with the mouse or the keyboard and copied, also from its context menu.
+// It takes the focus when clicked and never by Tab, so the keyboard order stays as it is.
+void makeSelectable(QLabel* label) {
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::ClickFocus);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& caption, ControlKind kind) {
@@ -119,6 +181,7 @@ QLabel* makeLabel(QWidget* parent, const QString& caption, ControlKind kind) {
     }
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
+    makeSelectable(label);
     if (kind == ControlKind::ResultLabel) {
         label->setAlignment(Qt::AlignCenter);
         paintBackground(label, kWhite);
@@ -180,6 +243,11 @@ QWidget* place(QWidget* parent, const QString& name, ControlKind kind, const cha
     return control;
 }
 
+void nameForScreenReaders(QWidget* control, const QString& accessibleName, const QString& toolTip) {
+    control->setAccessibleName(accessibleName);
+    if (!toolTip.isEmpty()) control->setToolTip(toolTip);
+}
+
 }  // namespace
 
 QRect twipsToPixelRect(int left, int top, int width, int height) {
@@ -199,41 +267,58 @@ QString slotClearButtonName(int n) { return numbered("Command", n <= 5 ? n + 18 
 
 std::array<FamilySpec, 4> comparisonRowControls(int k) {
     const int top = kRowTop + kRowPitch * (k - 1);
+    const auto name = [k](const char* what) { return spoken("比較星", k, what); };
     return {{
-        {rowMeasuredFieldName(k), kField, "", QRect(kMeasuredLeft, top, kRowFieldWidth, kRowFieldHeight), "Frame1"},
-        {rowCatalogFieldName(k), kField, "", QRect(kCatalogLeft, top, kRowFieldWidth, kRowFieldHeight), "Frame1"},
-        {rowClearButtonName(k), kButton, "c", QRect(kRowClearLeft, top, kRowButtonWidth, kRowButtonHeight), "Frame1"},
-        {rowSelectButtonName(k), kButton, "s", QRect(kRowSelectLeft, top, kRowButtonWidth, kRowButtonHeight), "Frame1"},
+        {rowMeasuredFieldName(k), kField, "", QRect(kMeasuredLeft, top, kRowFieldWidth, kRowFieldHeight), "Frame1",
+         name("測光値"), {}},
+        {rowCatalogFieldName(k), kField, "", QRect(kCatalogLeft, top, kRowFieldWidth, kRowFieldHeight), "Frame1",
+         name("ｶﾀﾛｸﾞ値"), {}},
+        {rowClearButtonName(k), kButton, "c", QRect(kRowClearLeft, top, kRowButtonWidth, kRowButtonHeight), "Frame1",
+         name("クリア"), QStringLiteral("この行の測光値とｶﾀﾛｸﾞ値を消します")},
+        {rowSelectButtonName(k), kButton, "s", QRect(kRowSelectLeft, top, kRowButtonWidth, kRowButtonHeight), "Frame1",
+         name("を変光星に選ぶ"),
+         QStringLiteral("この行の測光値を変光星の測光値にして、ｶﾀﾛｸﾞ値のない行の測光値を消します")},
     }};
 }
 
 std::array<FamilySpec, 3> averagingSlotControls(int n) {
     const int top = kSlotTop + kSlotPitch * (n - 1);
     const int buttonHeight = n == 1 ? kFirstSlotButtonHeight : kSlotButtonHeight;
+    const auto name = [n](const char* what) { return spoken("平均", n, what); };
     return {{
-        {slotMagnitudeFieldName(n), kField, "", QRect(kSlotMagnitudeLeft, top, kSlotFieldWidth, kSlotFieldHeight), "Frame3"},
-        {slotErrorFieldName(n), kField, "", QRect(kSlotErrorLeft, top, kSlotFieldWidth, kSlotFieldHeight), "Frame3"},
-        {slotClearButtonName(n), kButton, "c", QRect(kSlotClearLeft, top, kSlotButtonWidth, buttonHeight), "Frame3"},
+        {slotMagnitudeFieldName(n), kField, "", QRect(kSlotMagnitudeLeft, top, kSlotFieldWidth, kSlotFieldHeight), "Frame3",
+         name("等級"), {}},
+        {slotErrorFieldName(n), kField, "", QRect(kSlotErrorLeft, top, kSlotFieldWidth, kSlotFieldHeight), "Frame3",
+         name("測光ｴﾗｰ"), {}},
+        {slotClearButtonName(n), kButton, "c", QRect(kSlotClearLeft, top, kSlotButtonWidth, buttonHeight), "Frame3",
+         name("クリア"), QStringLiteral("この欄の等級と測光ｴﾗｰを消します")},
     }};
 }
 
 Form1Controls buildForm1Controls(QWidget* form) {
     QHash<QString, QWidget*> byName;
     const auto parentOf = [&](const char* frame) { return frame ? byName.value(QString::fromLatin1(frame)) : form; };
+    const auto placeFamilyMember = [&](const FamilySpec& spec) {
+        QWidget* control = place(parentOf(spec.frame), spec.name, spec.kind, spec.caption, spec.twips);
+        nameForScreenReaders(control, spec.accessibleName, spec.toolTip);
+        byName.insert(spec.name, control);
+        return control;
+    };
 
     for (const ControlSpec& spec : kSingleControls) {
         const QString name = QString::fromLatin1(spec.name);
         byName.insert(name, place(parentOf(spec.frame), name, spec.kind, spec.caption,
                                   QRect(spec.left, spec.top, spec.width, spec.height)));
     }
+    for (const SpokenName& entry : kSingleControlNames) {
+        nameForScreenReaders(byName.value(QString::fromLatin1(entry.name)), QString::fromUtf8(entry.accessibleName),
+                             entry.toolTip ? QString::fromUtf8(entry.toolTip) : QString());
+    }
     Form1Controls controls;
     for (int k = 1; k <= kComparisonRows; ++k) {
         std::array<QWidget*, 4> row{};
         const auto specs = comparisonRowControls(k);
-        for (std::size_t i = 0; i < specs.size(); ++i) {
-            row[i] = place(parentOf(specs[i].frame), specs[i].name, specs[i].kind, specs[i].caption, specs[i].twips);
-            byName.insert(specs[i].name, row[i]);
-        }
+        for (std::size_t i = 0; i < specs.size(); ++i) row[i] = placeFamilyMember(specs[i]);
         controls.measuredFields[k - 1] = static_cast<QLineEdit*>(row[0]);
         controls.catalogFields[k - 1] = static_cast<QLineEdit*>(row[1]);
         controls.rowClearButtons[k - 1] = static_cast<QPushButton*>(row[2]);
@@ -242,10 +327,7 @@ Form1Controls buildForm1Controls(QWidget* form) {
     for (int n = 1; n <= kAveragingSlots; ++n) {
         std::array<QWidget*, 3> slot{};
         const auto specs = averagingSlotControls(n);
-        for (std::size_t i = 0; i < specs.size(); ++i) {
-            slot[i] = place(parentOf(specs[i].frame), specs[i].name, specs[i].kind, specs[i].caption, specs[i].twips);
-            byName.insert(specs[i].name, slot[i]);
-        }
+        for (std::size_t i = 0; i < specs.size(); ++i) slot[i] = placeFamilyMember(specs[i]);
         controls.slotMagnitudeFields[n - 1] = static_cast<QLineEdit*>(slot[0]);
         controls.slotErrorFields[n - 1] = static_cast<QLineEdit*>(slot[1]);
         controls.slotClearButtons[n - 1] = static_cast<QPushButton*>(slot[2]);

@@ -1,6 +1,6 @@
 #pragma once
-// Where every control of the main window stands, in twips as the layout was drawn, and how the
-// controls are built from that description.
+// Where every control of the main window stands, in twips as the layout was drawn, what a screen
+// reader calls it, and how the controls are built from that description.
 
 #include <QRect>
 #include <QString>
@@ -53,13 +53,16 @@ struct ControlSpec {
 
 std::span<const ControlSpec> singleControls();
 
-// The repeated families: comparison rows 1..20 and averaging slots 1..8.
+// The repeated families: comparison rows 1..20 and averaging slots 1..8. Each member has a name
+// of its own for screen readers, and the buttons a tooltip that says what they do.
 struct FamilySpec {
     QString name;
     ControlKind kind;
     const char* caption;
     QRect twips;
     const char* frame;
+    QString accessibleName;
+    QString toolTip;
 };
 std::array<FamilySpec, 4> comparisonRowControls(int k);  // measured, catalog, "c", "s"
 std::array<FamilySpec, 3> averagingSlotControls(int n);  // magnitude, error, "c"
@@ -96,7 +99,7 @@ struct Form1Controls {
     ImportArea* importArea = nullptr;            // Text37
 };
 
-// Creates every control on `form`, named, placed and styled.
+// Creates every control on `form`, named, placed, styled and named for screen readers.
 Form1Controls buildForm1Controls(QWidget* form);
 
 // The window's tab order, first to last.

@@ -1,5 +1,5 @@
-// The real message boxes: one OK, or OK (the default) and Cancel; no icon; a carriage return
-// starts a second line and markup stays text.
+// The real message boxes: one OK, OK and Cancel, or Retry and Cancel; the first button is the
+// default and Escape is Cancel; no icon; a carriage return starts a second line, markup stays text.
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,9 +11,26 @@
 
 class MessageBoxesTest : public QObject {
     Q_OBJECT
-    // Looks at the box as soon as it is up, then answers it with `key`.
-    static void answerWith(Qt::Key key, QMessageBox::StandardButtons buttons, bool* looked) {
-        QTimer::singleShot(0, qApp, [=] {
+
+private slots:
+    void boxesShowTheirButtonsAndAnswer_data() {
+        QTest::addColumn<int>("kind");  // 0 message, 1 OK/Cancel, 2 Retry/Cancel
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("message") << 0 << int(Qt::Key_Return) << false;
+        QTest::newRow("OK by Enter") << 1 << int(Qt::Key_Return) << true;
+        QTest::newRow("Cancel by Escape") << 1 << int(Qt::Key_Escape) << false;
+        QTest::newRow("Retry by Enter") << 2 << int(Qt::Key_Return) << true;
+        QTest::newRow("Cancel of Retry by Escape") << 2 << int(Qt::Key_Escape) << false;
+    }
+    void boxesShowTheirButtonsAndAnswer() {
+        QFETCH(int, kind);
+        QFETCH(int, key);
+        QFETCH(bool, answer);
+        const QMessageBox::StandardButton first[] = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Retry};
+        const QMessageBox::StandardButtons buttons = kind == 0 ? first[0] : first[kind] | QMessageBox::Cancel;
+        bool looked = false;
+        QTimer::singleShot(0, qApp, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             QCOMPARE(box->windowTitle(), QStringLiteral("Lumitrak"));
@@ -21,39 +38,19 @@ class MessageBoxesTest : public QObject {
             QCOMPARE(box->textFormat(), Qt::PlainText);
             QCOMPARE(box->icon(), QMessageBox::NoIcon);
             QCOMPARE(box->standardButtons(), buttons);
-            if (buttons & QMessageBox::Cancel) {
-                QCOMPARE(box->defaultButton(), box->button(QMessageBox::Ok));
-                QCOMPARE(box->escapeButton(), static_cast<QAbstractButton*>(box->button(QMessageBox::Cancel)));
-            }
-            *looked = true;
-            QTest::keyClick(box, key);
+            if (kind != 0) QCOMPARE(box->defaultButton(), box->button(first[kind]));
+            looked = true;
+            QTest::keyClick(box, Qt::Key(key));
         });
-    }
-
-private slots:
-    void messageHasOneOkButton() {
         QWidget parent;
-        bool looked = false;
-        answerWith(Qt::Key_Return, QMessageBox::Ok, &looked);
-        lumitrak::QtMessageBoxes(&parent).showMessage("Lumitrak", QStringLiteral("一行目\r<b>二</b>"));
+        lumitrak::QtMessageBoxes boxes(&parent);
+        const QString text = QStringLiteral("一行目\r<b>二</b>");
+        bool answered = false;
+        if (kind == 0) boxes.showMessage("Lumitrak", text);
+        else if (kind == 1) answered = boxes.askOkCancel("Lumitrak", text);
+        else answered = boxes.askRetryCancel("Lumitrak", text);
         QVERIFY(looked);
-        QCOMPARE(lumitrak::messageBoxText("a\r\nb"), QStringLiteral("a\nb"));
-    }
-
-    void questionAnswersOkOnEnterAndCancelOnEscape_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("answer");
-        QTest::newRow("Enter takes the default OK") << int(Qt::Key_Return) << true;
-        QTest::newRow("Escape is Cancel") << int(Qt::Key_Escape) << false;
-    }
-    void questionAnswersOkOnEnterAndCancelOnEscape() {
-        QFETCH(int, key);
-        QFETCH(bool, answer);
-        QWidget parent;
-        bool looked = false;
-        answerWith(Qt::Key(key), QMessageBox::Ok | QMessageBox::Cancel, &looked);
-        QCOMPARE(lumitrak::QtMessageBoxes(&parent).askOkCancel("Lumitrak", QStringLiteral("一行目\r<b>二</b>")), answer);
-        QVERIFY(looked);
+        QCOMPARE(answered, answer);
     }
 };
 

@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
+#include <QStyle>
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "ui/main/import_area.h"
@@ -153,6 +156,17 @@ QString spoken(const char* family, int number, const char* what) {
            QLatin1Char(' ') + QString::fromUtf8(what);
 }
 
+int scaledPixels(int twips, double scale) {
+    return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
+}
+
+// The interface font's size in pixels, from points where it was given in points.
+double fontPixels(const QWidget* form) {
+    const QFont font = form->font();
+    if (font.pixelSize() > 0) return font.pixelSize();
+    return font.pointSizeF() * form->logicalDpiY() / 72.0;
+}
+
 void paintBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), colour);
@@ -234,12 +248,35 @@ QWidget* makeControl(QWidget* parent, ControlKind kind, const QString& caption) 
     return nullptr;
 }
 
+// The height one line of text needs in a control that shows a caption or a result, or 0. Fonts
+// with a tall line, as Japanese fonts have, may need more than the layout gives.
+int oneLineHeight(const QWidget* control, ControlKind kind) {
+    const int line = control->fontMetrics().height();
+    switch (kind) {
+    case ControlKind::Button:
+        return line + 2 * control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, control);
+    case ControlKind::ResultLabel:
+    case ControlKind::FitLabel:
+        return line + 2 * static_cast<const QLabel*>(control)->frameWidth();
+    case ControlKind::Heading:
+    case ControlKind::Option:
+        return line;
+    case ControlKind::Frame:
+    case ControlKind::Field:
+    case ControlKind::ImportArea:
+        return 0;
+    }
+    return 0;
+}
+
 QWidget* place(QWidget* parent, const QString& name, ControlKind kind, const char* caption,
-               const QRect& twips) {
+               const QRect& twips, double scale) {
     QWidget* control = makeControl(parent, kind, QString::fromUtf8(caption));
     control->setObjectName(name);
-    control->setGeometry(
-        twipsToPixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QRect pixels = twipsToPixelRect(twips, scale);
+    // Never lower than one line of its text; the top stays where it was drawn.
+    pixels.setHeight(std::max(pixels.height(), oneLineHeight(control, kind)));
+    control->setGeometry(pixels);
     return control;
 }
 
@@ -250,10 +287,14 @@ void nameForScreenReaders(QWidget* control, const QString& accessibleName, const
 
 }  // namespace
 
-QRect twipsToPixelRect(int left, int top, int width, int height) {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
+QRect twipsToPixelRect(const QRect& twips, double scale) {
+    const int left = scaledPixels(twips.x(), scale);
+    const int top = scaledPixels(twips.y(), scale);
+    return QRect(left, top, scaledPixels(twips.x() + twips.width(), scale) - left,
+                 scaledPixels(twips.y() + twips.height(), scale) - top);
 }
+
+double layoutScale(double fontPixels) { return std::max(1.0, fontPixels / kDrawnFontPixels); }
 
 std::span<const ControlSpec> singleControls() { return kSingleControls; }
 
@@ -296,10 +337,13 @@ std::array<FamilySpec, 3> averagingSlotControls(int n) {
 }
 
 Form1Controls buildForm1Controls(QWidget* form) {
+    const double scale = layoutScale(fontPixels(form));
+    form->setFixedSize(twipsToPixelRect(QRect(0, 0, kClientWidthTwips, kClientHeightTwips), scale).size());
+
     QHash<QString, QWidget*> byName;
     const auto parentOf = [&](const char* frame) { return frame ? byName.value(QString::fromLatin1(frame)) : form; };
     const auto placeFamilyMember = [&](const FamilySpec& spec) {
-        QWidget* control = place(parentOf(spec.frame), spec.name, spec.kind, spec.caption, spec.twips);
+        QWidget* control = place(parentOf(spec.frame), spec.name, spec.kind, spec.caption, spec.twips, scale);
         nameForScreenReaders(control, spec.accessibleName, spec.toolTip);
         byName.insert(spec.name, control);
         return control;
@@ -308,7 +352,7 @@ Form1Controls buildForm1Controls(QWidget* form) {
     for (const ControlSpec& spec : kSingleControls) {
         const QString name = QString::fromLatin1(spec.name);
         byName.insert(name, place(parentOf(spec.frame), name, spec.kind, spec.caption,
-                                  QRect(spec.left, spec.top, spec.width, spec.height)));
+                                  QRect(spec.left, spec.top, spec.width, spec.height), scale));
     }
     for (const SpokenName& entry : kSingleControlNames) {
         nameForScreenReaders(byName.value(QString::fromLatin1(entry.name)), QString::fromUtf8(entry.accessibleName),

@@ -24,11 +24,19 @@ class ImportArea;
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 13716;
 inline constexpr int kClientHeightTwips = 8640;
+// The layout was drawn for a 9-point interface font, 12 pixels at 96 dots per inch.
+inline constexpr double kDrawnFontPixels = 12.0;
 
 constexpr int twipsToPixels(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
-QRect twipsToPixelRect(int left, int top, int width, int height);
+// The rectangle in pixels, `scale` times as large as drawn. Edges are rounded rather than sizes,
+// so controls that meet or stand apart in twips still do in pixels.
+QRect twipsToPixelRect(const QRect& twips, double scale = 1.0);
+
+// How much larger than drawn the window is built for an interface font of `fontPixels` pixels:
+// 1 up to the font the layout was drawn for, in proportion to the font's size above it.
+double layoutScale(double fontPixels);
 
 enum class ControlKind {
     Frame,        // QGroupBox, grey
@@ -99,7 +107,9 @@ struct Form1Controls {
     ImportArea* importArea = nullptr;            // Text37
 };
 
-// Creates every control on `form`, named, placed, styled and named for screen readers.
+// Creates every control on `form`, named, placed, styled and named for screen readers, and fixes
+// the window's size. With an interface font larger than the one the layout was drawn for, every
+// position and size grows with the font, so that no caption is cut.
 Form1Controls buildForm1Controls(QWidget* form);
 
 // The window's tab order, first to last.

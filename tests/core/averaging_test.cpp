@@ -2,95 +2,44 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <vector>
 
 namespace lumitrak {
 namespace {
 
-struct Captions {
-    const char* mean;
-    const char* scatter;
-    const char* weighted;
-    const char* weightedError;
-};
-
-void expectCaptions(const PhotometrySheet& sheet, const Captions& c, const char* name) {
-    EXPECT_EQ(sheet.averageCaption, c.mean) << name;
-    EXPECT_EQ(sheet.averageErrorCaption, c.scatter) << name;
-    EXPECT_EQ(sheet.weightedAverageCaption, c.weighted) << name;
-    EXPECT_EQ(sheet.weightedAverageErrorCaption, c.weightedError) << name;
-}
-
-PhotometrySheet sheetWithSlots(std::initializer_list<std::pair<int, AveragingSlot>> slots) {
-    PhotometrySheet sheet;
-    for (const auto& [n, slot] : slots) sheet.averagingSlot(n) = slot;
-    return sheet;
-}
-
-TEST(ComputeAverages, Cases) {
-    const AveragingSlot a{"12.345", "0.020"}, b{"12.401", "0.030"}, c{"12.380", "0.010"};
-    const struct {
-        const char* name;
-        PhotometrySheet sheet;
-        Captions expected;
-    } cases[] = {
-        {"three slots", sheetWithSlots({{1, a}, {2, b}, {3, c}}), {"12.375", "0.023", "12.375", "0.009"}},
-        {"spread and reordered", sheetWithSlots({{8, a}, {2, c}, {5, b}}), {"12.375", "0.023", "12.375", "0.009"}},
-        {"an empty error dominates", sheetWithSlots({{1, a}, {2, {"12.401", ""}}, {3, c}}),
-         {"12.375", "0.023", "12.401", "0.000"}},
-        {"one slot", sheetWithSlots({{1, {"11.5", "0.04"}}}), {"11.500", "0.000", "11.500", "0.040"}},
-        {"a blank magnitude is zero", sheetWithSlots({{1, {" ", "0.1"}}, {2, {"1", "0.1"}}}),
-         {"0.500", "0.500", "0.500", "0.071"}},
-        {"a negative mean", sheetWithSlots({{1, {"-.25", "0.1"}}}), {"-0.250", "0.000", "-0.250", "0.100"}},
-        {"a negative error acts like its size", sheetWithSlots({{1, {"1", "-0.1"}}, {2, {"2", "0.1"}}}),
-         {"1.500", "0.500", "1.500", "0.071"}},
-        {"9999 is an empty slot", sheetWithSlots({{1, {"9999", "0.1"}}, {2, {"1", "0.1"}}}),
+TEST(ComputeAverages, MeanScatterWeightedMeanAndItsError) {
+    const AveragingSlot a{"12.345", "0.020"}, b{"12.401", "0.030"}, c{"12.380", "0.010"}, one{"1", "1"}, e{};
+    const std::tuple<const char*, std::vector<AveragingSlot>, std::vector<std::string>> cases[] = {
+        {"three slots", {a, b, c}, {"12.375", "0.023", "12.375", "0.009"}},
+        {"spread and reordered", {e, c, e, e, b, e, e, a}, {"12.375", "0.023", "12.375", "0.009"}},
+        {"an empty error dominates", {a, {"12.401", ""}, c}, {"12.375", "0.023", "12.401", "0.000"}},
+        {"one slot", {{"11.5", "0.04"}}, {"11.500", "0.000", "11.500", "0.040"}},
+        {"a blank magnitude is zero", {{" ", "0.1"}, {"1", "0.1"}}, {"0.500", "0.500", "0.500", "0.071"}},
+        {"a negative mean", {{"-.25", "0.1"}}, {"-0.250", "0.000", "-0.250", "0.100"}},
+        {"a negative error acts like its size", {{"1", "-0.1"}, {"2", "0.1"}}, {"1.500", "0.500", "1.500", "0.071"}},
+        {"9999 is an empty slot", {{"9999", "0.1"}, {"1", "0.1"}}, {"1.000", "0.000", "1.000", "0.100"}},
+        {"above 9999 is cut behind an empty slot", {{"10000", "0.1"}, {"1", "0.1"}},
          {"1.000", "0.000", "1.000", "0.100"}},
-        {"above 9999 is cut behind an empty slot", sheetWithSlots({{1, {"10000", "0.1"}}, {2, {"1", "0.1"}}}),
-         {"1.000", "0.000", "1.000", "0.100"}},
-        {"an error text beside an empty magnitude is ignored",
-         sheetWithSlots({{1, {"", "0.000001"}}, {2, {"2", "0.1"}}}), {"2.000", "0.000", "2.000", "0.100"}},
+        {"above 9999 counts when all eight are filled", {one, one, one, one, one, one, one, {"10001", "1"}},
+         {"1251.000", "3307.189", "1251.000", "0.354"}},
+        {"an error beside an empty magnitude is ignored", {{"", "0.000001"}, {"2", "0.1"}},
+         {"2.000", "0.000", "2.000", "0.100"}},
+        // Only a figure that cannot be formed shows no result.
+        {"no slot", {}, {"--.--", "--.--", "--.--", "--.--"}},
+        {"infinite magnitude", {{"1e999", "0.1"}}, {"--.--", "--.--", "--.--", "--.--"}},
+        {"overflowing weights", {{"12.3", "1e-200"}, {"12.5", "0.1"}}, {"12.400", "0.100", "--.--", "--.--"}},
     };
-    for (const auto& test : cases) {
-        PhotometrySheet sheet = test.sheet;
-        computeAverages(sheet);
-        expectCaptions(sheet, test.expected, test.name);
-    }
-}
-
-TEST(ComputeAverages, AboveTheMarkerCountsWhenAllEightAreFilled) {
-    PhotometrySheet sheet;
-    for (int n = 1; n <= 7; ++n) sheet.averagingSlot(n) = {"1", "1"};
-    sheet.averagingSlot(8) = {"10001", "1"};
-    computeAverages(sheet);
-    EXPECT_EQ(sheet.averageCaption, "1251.000");
-}
-
-// Only a figure that cannot be formed shows no result.
-TEST(ComputeAverages, AFigureThatCannotBeFormedShowsNoResult) {
-    const struct {
-        const char* name;
+    for (const auto& [name, slots, captions] : cases) {
         PhotometrySheet sheet;
-        Captions expected;
-    } cases[] = {
-        {"no slot", sheetWithSlots({}), {"--.--", "--.--", "--.--", "--.--"}},
-        {"infinite magnitude", sheetWithSlots({{1, {"1e999", "0.1"}}}), {"--.--", "--.--", "--.--", "--.--"}},
-        {"overflowing weights", sheetWithSlots({{1, {"12.3", "1e-200"}}, {2, {"12.5", "0.1"}}}),
-         {"12.400", "0.100", "--.--", "--.--"}},
-    };
-    for (const auto& test : cases) {
-        PhotometrySheet sheet = test.sheet;
-        sheet.averageCaption = "12.000";
+        std::copy(slots.begin(), slots.end(), sheet.averagingSlots.begin());
+        sheet.averageCaption = sheet.averageErrorCaption = sheet.weightedAverageCaption = "old";
+        const auto before = sheet.averagingSlots;
         computeAverages(sheet);
-        expectCaptions(sheet, test.expected, test.name);
+        EXPECT_EQ(std::vector<std::string>({sheet.averageCaption, sheet.averageErrorCaption,
+                                            sheet.weightedAverageCaption, sheet.weightedAverageErrorCaption}),
+                  captions) << name;
+        EXPECT_EQ(sheet.averagingSlots, before) << name;
     }
-}
-
-TEST(ComputeAverages, ChangesNoSlot) {
-    PhotometrySheet sheet = sheetWithSlots({{3, {"12.1", "0.02"}}, {1, {"12.3", ""}}});
-    const auto before = sheet.averagingSlots;
-    computeAverages(sheet);
-    EXPECT_EQ(sheet.averagingSlots, before);
 }
 
 }  // namespace

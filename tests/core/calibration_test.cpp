@@ -1,106 +1,54 @@
 #include "core/calibration.h"
+#include "core/measurement.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
 #include <string>
-
-#include "sheet_test_support.h"
+#include <vector>
 
 namespace lumitrak {
 namespace {
 
-using testing_support::sheetWithRows;
+// Rows 1, 2, ... filled with the given (measured, catalog) texts.
+PhotometrySheet sheetWithRows(std::initializer_list<ComparisonRow> rows) {
+    PhotometrySheet sheet;
+    std::copy(rows.begin(), rows.end(), sheet.comparisonRows.begin());
+    return sheet;
+}
 
-TEST(CalibrationFit, ExactlyFallingLine) {
-    PhotometrySheet sheet = sheetWithRows({{"1", "5"}, {"2", "4"}, {"3", "3"}});
+TEST(CalibrationFit, FitsTheSortedPairsAndWritesTheCaptions) {
+    // Rows out of order with an empty one between; residuals -1/30, 2/30, -1/30.
+    PhotometrySheet sheet = sheetWithRows({{"3", "3"}, {"", ""}, {"1", "5"}, {"2", "4.1"}});
+    sheet.variableMagnitudeCaption = "12.345";
     const auto fit = computeCalibrationFit(sheet);
     ASSERT_TRUE(fit);
-    EXPECT_EQ(fit->slope, -1);
-    EXPECT_EQ(fit->constant, 6);
-    EXPECT_EQ(fit->correlation, 1);
-    EXPECT_EQ(fit->residualRms, 0);
     EXPECT_EQ(fit->starCount, 3);
-    showCalibrationFit(sheet, *fit);
+    EXPECT_NEAR(fit->residualRms, 0.0471405, 1e-7);  // sqrt(1 / 450)
+    ASSERT_TRUE(refreshFitLabels(sheet));
     EXPECT_EQ(sheet.slopeCaption, "傾き =-1");
-    EXPECT_EQ(sheet.constantCaption, "定数 = 6");
-    EXPECT_EQ(sheet.correlationCaption, "相関係数 =1.00000");
-}
-
-// The sums and quotients in the order they are written, for comparison to the last bit.
-CalibrationFit referenceFit(const double* x, const double* y, int n) {
-    double sx = 0, sy = 0, sxy = 0, sxx = 0, syy = 0;
-    for (int k = 0; k < n; ++k) {
-        sx += x[k];
-        sy += y[k];
-        sxy += y[k] * x[k];
-        sxx += x[k] * x[k];
-        syy += y[k] * y[k];
-    }
-    const double dn = n;
-    const double qxy = sxy - (sx * sy) / dn, qxx = sxx - (sx * sx) / dn, qyy = syy - (sy * sy) / dn;
-    CalibrationFit fit{};
-    fit.slope = qxy / qxx;
-    fit.constant = (sy - fit.slope * sx) / dn;
-    fit.correlation = (qxy * qxy) / (qxx * qyy);
-    double ssr = 0;
-    for (int k = 0; k < n; ++k) ssr += std::pow(y[k] - (fit.constant + fit.slope * x[k]), 2);
-    fit.residualRms = std::sqrt(ssr / dn);
-    fit.starCount = n;
-    return fit;
-}
-
-TEST(CalibrationFit, AgreesToTheLastBitWithTheSortedSums) {
-    // Rows in table order; the sums run over the pairs sorted by measured value.
-    PhotometrySheet sheet = sheetWithRows(
-        {{"-8.512", "11.2"}, {"", ""}, {"-10.03", "9.71"}, {"-9.1", "10.55"}, {"-7.77", "12.02"}});
-    const double x[] = {-10.03, -9.1, -8.512, -7.77};
-    const double y[] = {9.71, 10.55, 11.2, 12.02};
-    const CalibrationFit expected = referenceFit(x, y, 4);
-    const auto fit = computeCalibrationFit(sheet);
-    ASSERT_TRUE(fit);
-    EXPECT_EQ(fit->slope, expected.slope);
-    EXPECT_EQ(fit->constant, expected.constant);
-    EXPECT_EQ(fit->correlation, expected.correlation);
-    EXPECT_EQ(fit->residualRms, expected.residualRms);
-    EXPECT_EQ(fit->starCount, 4);
-}
-
-TEST(SortedComparisonPairs, SortKeepsPairsTogetherAndCountsUpToTheMarker) {
-    PhotometrySheet sheet;
-    sheet.comparisonRow(2).measuredText = "3";
-    sheet.comparisonRow(2).catalogText = "13";
-    sheet.comparisonRow(9).measuredText = "1";
-    sheet.comparisonRow(9).catalogText = "11";
-    sheet.comparisonRow(17).measuredText = "2";
-    sheet.comparisonRow(17).catalogText = "12";
+    EXPECT_EQ(sheet.constantCaption, "定数 = 6.03333333333333");
+    EXPECT_EQ(sheet.correlationCaption, "相関係数 =.99668");
+    EXPECT_EQ(sheet.photometricErrorCaption, "0.05");  // two decimals
+    EXPECT_EQ(sheet.variableMagnitudeCaption, "12.345");
+    // Sorted by measured value, pairs kept together, the empty row marked.
     const ComparisonPairs pairs = sortedComparisonPairs(sheet);
-    ASSERT_EQ(pairs.count, 3);
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(pairs.measured[k], k + 1);
-        EXPECT_EQ(pairs.catalog[k], k + 11);
-    }
-    EXPECT_EQ(pairs.measured[3], kEmptyRowMarker);
+    EXPECT_EQ(std::vector(pairs.measured.begin(), pairs.measured.begin() + 4),
+              (std::vector<double>{1, 2, 3, kEmptyRowMarker}));
+    EXPECT_EQ(std::vector(pairs.catalog.begin(), pairs.catalog.begin() + 4),
+              (std::vector<double>{5, 4.1, 3, kEmptyRowMarker}));
 }
 
-struct CountCase {
-    const char* name;
-    PhotometrySheet sheet;
-    int count;
-};
-
+// All twenty rows filled, row 20's measured text the given one.
 PhotometrySheet fullTable(const char* measuredOfRow20) {
     PhotometrySheet sheet;
-    for (int k = 1; k <= kComparisonRows; ++k) {
-        sheet.comparisonRow(k).measuredText = std::to_string(k);
-        sheet.comparisonRow(k).catalogText = std::to_string(10 + k);
-    }
+    for (int k = 0; k < kComparisonRows; ++k) sheet.comparisonRows[k] = {std::to_string(k + 1), "1"};
     sheet.comparisonRow(20).measuredText = measuredOfRow20;
     return sheet;
 }
 
 TEST(SortedComparisonPairs, Counts) {
-    const CountCase cases[] = {
+    const std::tuple<const char*, PhotometrySheet, int> cases[] = {
         {"empty table", PhotometrySheet{}, 0},
         {"zero and zero is empty", sheetWithRows({{"0", "0"}, {"1", "2"}}), 1},
         {"letters with empty catalog is empty", sheetWithRows({{"abc", ""}, {"1", "2"}}), 1},
@@ -111,46 +59,70 @@ TEST(SortedComparisonPairs, Counts) {
         {"full table uses all twenty, also above 9999", fullTable("12000"), 20},
         {"full table with 9999 in it", fullTable("9999"), 19},
     };
-    for (const CountCase& c : cases) {
-        EXPECT_EQ(sortedComparisonPairs(c.sheet).count, c.count) << c.name;
-    }
+    for (const auto& [name, sheet, count] : cases) EXPECT_EQ(sortedComparisonPairs(sheet).count, count) << name;
 }
 
 TEST(CalibrationFit, UndefinedCasesGiveNoFitAndWriteNothing) {
     const std::pair<const char*, PhotometrySheet> cases[] = {
-        {"no row", PhotometrySheet{}},
-        {"one row", sheetWithRows({{"1", "2"}})},
-        {"equal measured values", sheetWithRows({{"10.1", "9"}, {"10.1", "10"}, {"10.1", "11"}})},
-        {"equal catalog values", sheetWithRows({{"1", "9.3"}, {"2", "9.3"}, {"3", "9.3"}})},
+        {"no row", PhotometrySheet{}}, {"one row", sheetWithRows({{"1", "2"}})},
+        {"equal measured", sheetWithRows({{"10.1", "9"}, {"10.1", "10"}, {"10.1", "11"}})},
+        {"equal catalog", sheetWithRows({{"1", "9.3"}, {"2", "9.3"}, {"3", "9.3"}})},
         {"overflowing text", sheetWithRows({{"1e999", "9"}, {"2", "10"}})},
-        {"overflowing sums", sheetWithRows({{"1e200", "9"}, {"2e200", "10"}})},
-    };
+        {"overflowing sums", sheetWithRows({{"1e200", "9"}, {"2e200", "10"}})}};
     for (const auto& [name, sheet] : cases) {
-        EXPECT_FALSE(computeCalibrationFit(sheet)) << name;
         PhotometrySheet refreshed = sheet;
+        EXPECT_FALSE(computeCalibrationFit(sheet)) << name;
         EXPECT_FALSE(refreshFitLabels(refreshed)) << name;
         EXPECT_EQ(refreshed, sheet) << name;
     }
 }
 
-TEST(RefreshFitLabels, WritesTheErrorWithTwoDecimalsAndLeavesTheRest) {
-    PhotometrySheet sheet = sheetWithRows({{"1", "5"}, {"2", "4.1"}, {"3", "3"}});
-    sheet.variableMagnitudeCaption = "12.345";
-    sheet.averagingSlot(1).magnitudeText = "12.345";
-    ASSERT_TRUE(refreshFitLabels(sheet));
-    EXPECT_EQ(sheet.photometricErrorCaption, "0.05");  // sqrt(0.00667 / 3) = 0.047
-    EXPECT_EQ(sheet.correlationCaption, "相関係数 =.99668");
-    EXPECT_EQ(sheet.variableMagnitudeCaption, "12.345");
-    EXPECT_EQ(sheet.averagingSlot(1).magnitudeText, "12.345");
+TEST(MeasureVariable, ShowsTheResultAndFillsTheFirstFreeSlot) {
+    using enum MeasureOutcome;
+    // Both stars: magnitude = 1.5 x measured + 23.5, error 0. One star has no fit.
+    const std::tuple<const char*, int, MeasureOutcome, const char*, const char*> cases[] = {
+        {"-8.5", 2, Measured, "10.750", "0.000"},
+        {"-15.5", 2, Measured, ".250", "0.000"},  // no digit before the magnitude's point
+        {" ", 2, Measured, "23.500", "0.000"},    // a blank or letters measure as 0
+        {"abc", 2, Measured, "23.500", "0.000"},
+        {"1e999", 2, MagnitudeUndefined, "--.--", "--.--"},  // only the fit is written
+        {"", 2, MissingVariableValue, "--.--", "--.--"},      // nothing changes
+        {"-8.5", 1, FitUndefined, "--.--", "--.--"},
+    };
+    for (const auto& [variable, stars, outcome, magnitude, error] : cases) {
+        PhotometrySheet sheet = sheetWithRows({{"-9", "10"}, {"-8", "11.5"}});
+        if (stars == 1) sheet.comparisonRow(2) = {};
+        sheet.variableMeasuredText = variable;
+        PhotometrySheet expected = sheet;
+        if (outcome == Measured || outcome == MagnitudeUndefined) {
+            expected.slopeCaption = "傾き = 1.5";
+            expected.constantCaption = "定数 = 23.5";
+            expected.correlationCaption = "相関係数 =1.00000";
+        }
+        expected.variableMagnitudeCaption = magnitude;
+        expected.photometricErrorCaption = error;
+        if (outcome == Measured) expected.averagingSlot(1) = {magnitude, error};
+        EXPECT_EQ(measureVariable(sheet), outcome) << variable;
+        EXPECT_EQ(sheet, expected) << variable;
+    }
 }
 
-TEST(ShowCalibrationFit, TwoStarsGiveALineThroughBoth) {
+// Only the magnitude text decides whether a slot is free; a full area still shows the result.
+TEST(PlaceInAveragingArea, FillsTheFreeSlotsInOrder) {
     PhotometrySheet sheet = sheetWithRows({{"-9", "10"}, {"-8", "11.5"}});
-    ASSERT_TRUE(refreshFitLabels(sheet));
-    EXPECT_EQ(sheet.slopeCaption, "傾き = 1.5");
-    EXPECT_EQ(sheet.constantCaption, "定数 = 23.5");
-    EXPECT_EQ(sheet.correlationCaption, "相関係数 =1.00000");
-    EXPECT_EQ(sheet.photometricErrorCaption, "0.00");
+    for (int n = 1; n <= 5; ++n) sheet.averagingSlot(n) = {"1.000", "0.010"};
+    sheet.averagingSlot(6).errorText = "0.5";
+    sheet.averagingSlot(7).magnitudeText = " ";  // a blank is a filled slot
+    EXPECT_TRUE(placeInAveragingArea(sheet, "12.000", "0.020"));
+    EXPECT_EQ(sheet.averagingSlot(6), (AveragingSlot{"12.000", "0.020"}));
+    EXPECT_TRUE(placeInAveragingArea(sheet, "13.000", "0.030"));
+    EXPECT_EQ(sheet.averagingSlot(8), (AveragingSlot{"13.000", "0.030"}));
+    EXPECT_FALSE(placeInAveragingArea(sheet, "14.000", "0.040"));
+    const auto full = sheet.averagingSlots;
+    sheet.variableMeasuredText = "-8.5";
+    EXPECT_EQ(measureVariable(sheet), MeasureOutcome::AveragingAreaFull);
+    EXPECT_EQ(sheet.variableMagnitudeCaption, "10.750");
+    EXPECT_EQ(sheet.averagingSlots, full);
 }
 
 }  // namespace

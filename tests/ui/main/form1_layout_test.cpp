@@ -1,12 +1,87 @@
-// The main window's controls: names, classes, places, captions, looks and keyboard order.
+// The main window's controls: names, classes, places, captions, looks, keyboard order, and the
+// Japanese desktop: Qt's own texts, screen-reader names, copyable results and larger fonts.
 
+#include <QClipboard>
 #include <QGroupBox>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSet>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <limits>
 
 #include "form1_test_support.h"
+#include "ui/main/desktop_setup.h"
+
+namespace {
+
+// The window's own controls, by their names.
+QList<QWidget*> namedControls(QWidget* form) {
+    static const QRegularExpression name(QStringLiteral("^(Text|Command|Label|Frame|Option)\\d+$"));
+    return form->findChildren<QWidget*>(name);
+}
+
+// Where a control draws its caption and the room it has for it, both in its parent's
+// coordinates, measured as the style lays the caption out.
+struct Caption {
+    QRect drawn;
+    QRect room;
+};
+Caption captionOf(QWidget* control) {
+    const QStyle* style = control->style();
+    QString text;
+    QRect room = control->geometry();
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    if (auto* option = qobject_cast<QRadioButton*>(control)) {
+        text = option->text();
+        room.setLeft(room.left() +
+                     style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, control) +
+                     style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, control));
+    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+        text = button->text();
+        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, control);
+        const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control) / 2;
+        room.adjust(frame + margin, frame, -frame - margin, -frame);
+        alignment = Qt::AlignCenter;
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        text = label->text();
+        room = label->contentsRect().translated(label->pos());
+        alignment = label->alignment();
+    } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        text = frame->title();
+        alignment = Qt::AlignLeft | Qt::AlignTop;
+    }
+    const QFontMetrics metrics = control->fontMetrics();
+    const QSize size(metrics.horizontalAdvance(text), text.isEmpty() ? 0 : metrics.height());
+    return {QStyle::alignedRect(Qt::LeftToRight, alignment, size, room), room};
+}
+
+// What of a control can be seen: of a heading its caption, of any other control its rectangle.
+QRect footprintOf(QWidget* control) {
+    auto* label = qobject_cast<QLabel*>(control);
+    const bool heading = label && label->frameShape() == QFrame::NoFrame;
+    return heading ? captionOf(control).drawn : control->geometry();
+}
+
+// "Label7|Label8" for every two controls of one parent whose rectangles overlap.
+QSet<QString> overlappingSiblings(QWidget* form) {
+    QSet<QString> pairs;
+    const QList<QWidget*> controls = namedControls(form);
+    for (QWidget* a : controls) {
+        for (QWidget* b : controls) {
+            if (a->parentWidget() == b->parentWidget() && a->objectName() < b->objectName() &&
+                a->geometry().intersects(b->geometry()))
+                pairs << a->objectName() + QLatin1Char('|') + b->objectName();
+        }
+    }
+    return pairs;
+}
+
+}  // namespace
 
 class Form1LayoutTest : public QObject {
     Q_OBJECT
@@ -16,6 +91,7 @@ class Form1LayoutTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(QDir::setCurrent(workDir_.path()));
+        lumitrak::setUpApplication(*qApp);
         w_ = std::make_unique<Window>();
     }
 
@@ -164,6 +240,74 @@ private slots:
             if (widget->focusPolicy() & Qt::TabFocus) chain << widget->objectName();
         } while ((widget = widget->nextInFocusChain()) != first);
         QCOMPARE(chain, expected);
+    }
+
+    // A Japanese observer's desktop, at the toolkit's font and at larger interface fonts: Qt's own
+    // texts in Japanese, a name of its own for every control, copyable results, and captions that
+    // fit their controls without running into a neighbour.
+    void atHomeOnAJapaneseDesktop_data() {
+        QTest::addColumn<int>("points");
+        QTest::newRow("toolkit font") << 0;
+        QTest::newRow("10 pt") << 10;
+        QTest::newRow("11 pt") << 11;
+        QTest::newRow("12 pt") << 12;
+    }
+    void atHomeOnAJapaneseDesktop() {
+        QFETCH(int, points);
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.lumitrak.Lumitrak"));
+        QMessageBox box(QMessageBox::NoIcon, {}, {},
+                        QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Retry);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
+        QCOMPARE(box.button(QMessageBox::Retry)->text(), QStringLiteral("再試行"));
+        const std::unique_ptr<QMenu> menu(w_->find<QLineEdit>("Text1")->createStandardContextMenu());
+        QVERIFY(menu->actions().at(4)->text().startsWith(QStringLiteral("コピー")));
+
+        const QFont toolkitFont = QApplication::font();
+        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(toolkitFont); });
+        QFont font = toolkitFont;
+        if (points > 0) font.setPointSize(points);
+        QApplication::setFont(font);
+        Window w;
+        const QSize size = w.form->size();
+        if (points == 0) QCOMPARE(size, QSize(914, 576));
+        if (points <= 11) QVERIFY(size.width() <= 1366 && size.height() + 40 <= 768);  // with a title bar
+
+        QSet<QString> names;
+        for (QWidget* control : namedControls(w.form.get())) {
+            const QString name = control->accessibleName();
+            QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(control->objectName() + ": " + name));
+            names << name;
+            auto* button = qobject_cast<QPushButton*>(control);
+            if (button && (button->text().size() == 1 || button->text() == QLatin1String("Clear")))
+                QVERIFY2(!button->toolTip().isEmpty(), qPrintable(control->objectName()));
+
+            const Caption caption = captionOf(control);
+            QVERIFY2(caption.room.contains(caption.drawn, false) || caption.drawn.isEmpty(),
+                     qPrintable(control->objectName() + " cuts its caption"));
+            for (QWidget* sibling : control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY2(sibling == control || !footprintOf(sibling).intersects(caption.drawn),
+                         qPrintable(control->objectName() + " runs into " + sibling->objectName()));
+            }
+        }
+        QCOMPARE(names.size(), 139);
+        const std::pair<const char*, const char*> anchors[] = {
+            {"Text5", "比較星 3 測光値"}, {"Text6", "比較星 3 ｶﾀﾛｸﾞ値"}, {"Command4", "比較星 3 クリア"},
+            {"Command38", "比較星 3 を変光星に選ぶ"}, {"Text33", "平均 2 等級"}, {"Text52", "平均 2 測光ｴﾗｰ"},
+            {"Text37", "取り込みテキスト"}, {"Label6", "変光星の等級"}};
+        for (const auto& [control, name] : anchors)
+            QCOMPARE(w.find(control)->accessibleName(), QString::fromUtf8(name));
+        QVERIFY(overlappingSiblings(w.form.get()).subtract(overlappingSiblings(w_->form.get())).isEmpty());
+
+        for (const char* name : {"Label6", "Label8", "Label10", "Label12", "Label16", "Label14", "Label15", "Label19",
+                                 "Label20"}) {
+            auto* label = w.find<QLabel>(name);
+            label->setText(QStringLiteral("-12.345 %1").arg(name));
+            QTest::keySequence(label, QKeySequence::SelectAll);
+            QTest::keySequence(label, QKeySequence::Copy);
+            QCOMPARE(QGuiApplication::clipboard()->text(), label->text());
+            QCOMPARE(label->focusPolicy(), Qt::ClickFocus);
+        }
     }
 
     void rowOnesMeasuredFieldHasTheFocusAtStart() {

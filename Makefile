@@ -1,19 +1,28 @@
-# make run   — install what is missing, build, and start Lumitrak (data files in this folder)
-# make test  — install what is missing, build, and run every test
+# make run     — install what building and running need, build, and start Lumitrak (data files in
+#                this folder)
+# make test    — install that and the test tools, build, and run every test
 # make package — build the Debian package (build/lumitrak_<version>_<arch>.deb)
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
+
+# Which packages scripts/install-deps.sh installs (run, package or test), and whether the tests
+# are built. Running, packaging and installing need neither GoogleTest nor the test tools.
+DEPS  = test
+TESTS = ON
+run package install: DEPS = run
+package: DEPS = package
+run package install: TESTS = OFF
 
 .PHONY: all deps configure build run test package install clean
 
 all: build
 
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh $(DEPS)
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMITRAK_BUILD_TESTS=$(TESTS) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)

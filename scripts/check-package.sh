@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 
+# The checks below use the test tools (desktop-file-validate, appstreamcli, Xvfb).
+bash scripts/install-deps.sh test
 make package BUILD="$build"
 deb=$(ls -t "$build"/lumitrak_*.deb | head -n 1)
 root=$(mktemp -d)
@@ -14,6 +16,7 @@ dpkg-deb -x "$deb" "$root"
 echo "package: $deb"
 dpkg-deb -f "$deb" Package Version Depends Recommends
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "the package does not depend on Qt Widgets" >&2; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q 'qt6-translations-l10n' || { echo "the package does not depend on Qt's translations" >&2; exit 1; }
 dpkg-deb -f "$deb" Recommends | grep -q 'fonts-noto-cjk' || { echo "the package does not recommend a Japanese font" >&2; exit 1; }
 for file in usr/bin/lumitrak \
             usr/share/applications/org.lumitrak.Lumitrak.desktop \

@@ -49,8 +49,6 @@ Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lumitrak ver4.11"));
     setWindowIcon(QIcon(QStringLiteral(":/lumitrak/lumitrak.png")));
-    // A fixed single border: the client area cannot be resized.
-    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(grey);

@@ -27,9 +27,6 @@ inline constexpr int kClientHeightTwips = 8640;
 // The layout was drawn for a 9-point interface font, 12 pixels at 96 dots per inch.
 inline constexpr double kDrawnFontPixels = 12.0;
 
-constexpr int twipsToPixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
 // The rectangle in pixels, `scale` times as large as drawn. Edges are rounded rather than sizes,
 // so controls that meet or stand apart in twips still do in pixels.
 QRect twipsToPixelRect(const QRect& twips, double scale = 1.0);

@@ -2,7 +2,10 @@
 // or Shift_JIS and joined; a bad drop or an oversized paste is refused with a reason, and the
 // area keeps its text.
 
+#include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -13,6 +16,16 @@
 #include "ui/main/import_area.h"
 
 using lumitrak::kImportTextLimit;
+
+// A drag that enters `target` and drops `urls` on it, as the window system delivers it.
+void dropUrls(QWidget* target, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
 
 class DroppedFileTest : public QObject {
     Q_OBJECT

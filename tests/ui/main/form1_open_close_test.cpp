@@ -68,77 +68,57 @@ private slots:
         if (!message.isEmpty()) QCOMPARE(w.shown[0].text, message);
     }
 
-    // The settings are written before the question; OK then saves the table, Cancel keeps the old.
-    // The graph window closes with the main window.
-    void closingWritesSettingsThenAsksAboutTheTable_data() {
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<QByteArray>("comparisonData");
-        QTest::newRow("OK") << true << QByteArray(" 12.345 , 10.2 \r\n");
-        QTest::newRow("Cancel") << false << QByteArray("old table\r\n");
+    // Closing writes the settings, then asks about the table; OK saves it, Cancel keeps the old
+    // file. A read-only file is not replaced: the failure names the file and the reason and offers
+    // Retry (which writes again once the file is writable) and Cancel (which keeps the old file).
+    // A symbolic link stays a link, a replaced file keeps its rights, and the graph window closes.
+    void closingSavesTheFiles_data() {
+        QTest::addColumn<QString>("file");       // the file made read-only, or linked
+        QTest::addColumn<QString>("answers");    // to the questions in turn: O(K), C(ancel), R(etry)
+        QTest::addColumn<QByteArray>("saved");   // the file's bytes afterwards
+        QTest::newRow("table, OK") << "compdata.txt" << "O" << QByteArray(" 10 , 0 \r\n");
+        QTest::newRow("table, Cancel") << "compdata.txt" << "C" << QByteArray("old");
+        QTest::newRow("read-only settings, Retry") << "lumitrak.ini" << "RC" << QByteArray(" 2 \r\n");
+        QTest::newRow("read-only settings, Cancel") << "lumitrak.ini" << "CC" << QByteArray("old");
+        QTest::newRow("read-only table, Retry") << "compdata.txt" << "OR" << QByteArray(" 10 , 0 \r\n");
+        QTest::newRow("read-only table, Cancel") << "compdata.txt" << "OC" << QByteArray("old");
+        QTest::newRow("table behind a link") << "night.txt" << "O" << QByteArray(" 10 , 0 \r\n");
     }
-    void closingWritesSettingsThenAsksAboutTheTable() {
-        QFETCH(bool, answer);
-        QFETCH(QByteArray, comparisonData);
-        writeFile("compdata.txt", "old table\r\n");
-        QByteArray settingsAtQuestion, tableAtQuestion;
-        Window w([&](const RecordedBox&) {
-            settingsAtQuestion = readFile("lumitrak.ini");
-            tableAtQuestion = readFile("compdata.txt");
-            return answer;
+    void closingSavesTheFiles() {
+        QFETCH(QString, file);
+        QFETCH(QString, answers);
+        QFETCH(QByteArray, saved);
+        const bool readOnly = QTest::currentDataTag()[0] == 'r';
+        const QFile::Permissions rights = QFile::ReadOwner | QFile::ReadGroup;
+        writeFile(file, "old");
+        QVERIFY(QFile::setPermissions(file, rights | (readOnly ? QFile::Permissions() : QFile::WriteOwner)));
+        if (file == "night.txt") QVERIFY(QFile::link(file, "compdata.txt"));
+        QByteArray settingsAtQuestion;
+        Window w([&](const RecordedBox& box) {
+            if (box.kind == Box::OkCancel) settingsAtQuestion = readFile("lumitrak.ini");
+            if (box.kind == Box::RetryCancel) QFile::setPermissions(file, rights | QFile::WriteOwner);
+            return answers[qsizetype(w.shown.size() - 1)] != u'C';
         });
-        w.type("Text1", "12.345");
-        w.type("Text2", "10.2");
+        w.type("Text1", "10");
         w.find<QRadioButton>("Option3")->setChecked(true);
         w.click("Command24");
         QPointer<lumitrak::Form2> graph = w.form->graphWindow();
         QVERIFY(w.form->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!w.form->isVisible() && !graph);
-        QCOMPARE(settingsAtQuestion, QByteArray(" 2 \r\n"));
-        QCOMPARE(tableAtQuestion, QByteArray("old table\r\n"));
-        QCOMPARE(readFile("compdata.txt"), comparisonData);
-        QCOMPARE(w.shown.size(), std::size_t(1));
-        QVERIFY(w.shown[0].kind == Box::OkCancel);
-        QCOMPARE(w.shown[0].title, QStringLiteral("Lumitrak"));
-        QCOMPARE(w.shown[0].text, fromUtf8(lumitrak::kSaveComparisonDataPrompt));
-    }
-
-    // A read-only file is not replaced: the failure names the file and the reason and offers Retry
-    // (which writes again once the file is writable) and Cancel (which keeps the old file). A
-    // symbolic link stays a link, and a replaced file keeps its rights.
-    void savingFailsOnReadOnlyFilesAndFollowsLinks_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("retry");
-        QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("settings, Retry") << "lumitrak.ini" << true << QByteArray(" 0 \r\n");
-        QTest::newRow("settings, Cancel") << "lumitrak.ini" << false << QByteArray("old");
-        QTest::newRow("table, Retry") << "compdata.txt" << true << QByteArray(" 10 , 0 \r\n");
-        QTest::newRow("table, Cancel") << "compdata.txt" << false << QByteArray("old");
-        QTest::newRow("table behind a link") << "night.txt" << false << QByteArray(" 10 , 0 \r\n");
-    }
-    void savingFailsOnReadOnlyFilesAndFollowsLinks() {
-        QFETCH(QString, file);
-        QFETCH(bool, retry);
-        QFETCH(QByteArray, saved);
-        const bool link = file == "night.txt";
-        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup;
-        writeFile(file, "old");
-        QVERIFY(QFile::setPermissions(file, readOnly | (link ? QFile::WriteOwner : QFile::Permissions())));
-        if (link) QVERIFY(QFile::link(file, "compdata.txt"));
-        Window w([&](const RecordedBox& box) {
-            if (box.kind == Box::RetryCancel && retry) QFile::setPermissions(file, readOnly | QFile::WriteOwner);
-            return box.kind == Box::OkCancel || retry;
-        });
-        w.type("Text1", "10");
-        QVERIFY(w.form->close());
         QCOMPARE(readFile(file), saved);
-        QCOMPARE(modeOf(file) & ~QFile::WriteOwner, readOnly);
-        const QString message = twoLines(lumitrak::fileNotSavedMessage(file.toStdString()), lumitrak::kReadOnlyFileReason);
-        QCOMPARE(std::count_if(w.shown.begin(), w.shown.end(), [&](const RecordedBox& box) {
-                     return box.kind == Box::RetryCancel && box.title == "Lumitrak" && box.text == message;
-                 }), link ? 0 : 1);
-        QVERIFY(!link || QFileInfo("compdata.txt").isSymLink());
-        QCOMPARE(QDir::current().entryList(QDir::Files).size(), link ? 3 : 2);  // no temporary file left
+        QCOMPARE(modeOf(file) & ~QFile::WriteOwner, rights);
+        QCOMPARE(qsizetype(w.shown.size()), answers.size());
+        const std::string failed = lumitrak::fileNotSavedMessage(file == "lumitrak.ini" ? "lumitrak.ini" : "compdata.txt");
+        for (const RecordedBox& box : w.shown) {
+            QCOMPARE(box.title, QStringLiteral("Lumitrak"));
+            QCOMPARE(box.text, box.kind == Box::OkCancel ? fromUtf8(lumitrak::kSaveComparisonDataPrompt)
+                                                         : twoLines(failed, lumitrak::kReadOnlyFileReason));
+        }
+        if (!answers.startsWith('C')) QCOMPARE(settingsAtQuestion, QByteArray(" 2 \r\n"));  // before the question
+        QVERIFY(file != "night.txt" || QFileInfo("compdata.txt").isSymLink());
+        for (const QString& name : QDir::current().entryList(QDir::Files))  // no temporary file left
+            QVERIFY(QStringList({"lumitrak.ini", "compdata.txt", "night.txt"}).contains(name));
     }
 };
 

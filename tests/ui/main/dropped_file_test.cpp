@@ -39,60 +39,50 @@ class DroppedFileTest : public QObject {
 private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(dir_.path())); }
 
-    // "比較星" in Shift_JIS in an S.Image table of two stars; a second file is ignored.
-    void dropsTheFirstFileAndImportsIt_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("joined");
-        QTest::newRow("Shift_JIS") << QByteArray("\x94\xe4\x8a\x72\x90\xaf\r\n 250 SEMICTRD\r\n 500 SEMICTRD 2.9")
-                                   << QStringLiteral(" 比較星  250 SEMICTRD  500 SEMICTRD 2.9");
-        QTest::newRow("UTF-8 with byte-order mark") << QByteArray("\xef\xbb\xbf\xe7\xad\x89 250 SEMICTRD\r 500 SEMICTRD")
-                                                    << QStringLiteral(" 等 250 SEMICTRD  500 SEMICTRD");
-        QTest::newRow("at the size limit") << QByteArray(" 250 SEMICTRD 500 SEMICTRD").leftJustified(kImportTextLimit, 'x')
-                                           << QString("  250 SEMICTRD 500 SEMICTRD").leftJustified(kImportTextLimit + 1, u'x');
-    }
-    void dropsTheFirstFileAndImportsIt() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, joined);
-        Window w;
-        auto* area = w.find<QPlainTextEdit>("Text37");
-        dropUrls(area->viewport(), {write("first.txt", bytes), write("second.txt", " 9 SEMICTRD")});
-        QCOMPARE(area->toPlainText(), joined);
-        w.find<QRadioButton>("Option3")->click();
-        w.click("Command27");
-        QCOMPARE(w.text("Text1"), QStringLiteral("-5.995"));
-        QCOMPARE(w.text("Text3"), QStringLiteral("-6.747"));
-        QVERIFY(w.shown.empty());
-    }
-
-    void refusesWhatIsNoTextFile_data() {
+    // "比較星" in Shift_JIS or UTF-8 before an S.Image table of two stars: the first file dropped is
+    // read and imported. A drop that is no text file is refused with a reason; the area keeps its text.
+    void dropsOntoTheImportArea_data() {
         QTest::addColumn<QList<QUrl>>("dropped");
-        QTest::addColumn<QString>("message");
-        const QUrl over = write("over.txt", QByteArray(kImportTextLimit + 1, 'x'));
+        QTest::addColumn<QString>("shown");  // the area's text, or the message with the file's name
+        const QUrl second = write("second.txt", " 9 SEMICTRD");
+        const auto loads = [&](const char* name, const QByteArray& bytes, const QString& joined) {
+            QTest::newRow(name) << QList<QUrl>{write(name, bytes), second} << joined;
+        };
+        loads("Shift_JIS", "\x94\xe4\x8a\x72\x90\xaf\r\n 250 SEMICTRD\r\n 500 SEMICTRD", " 比較星  250 SEMICTRD  500 SEMICTRD");
+        loads("UTF-8 with byte-order mark", "\xef\xbb\xbf\xe7\xad\x89 250 SEMICTRD\r 500 SEMICTRD", " 等 250 SEMICTRD  500 SEMICTRD");
+        loads("at the size limit", QByteArray(" 250 SEMICTRD 500 SEMICTRD").leftJustified(kImportTextLimit, 'x'),
+              QString("  250 SEMICTRD 500 SEMICTRD").leftJustified(kImportTextLimit + 1, u'x'));
         const QString pipe = dir_.filePath("pipe");  // nothing ever writes to it: open() would wait
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        const auto row = [](const char* name, const QUrl& url, std::string_view text) {
+        const auto refused = [](const char* name, const QUrl& url, std::string_view text) {
             const QString file = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toDisplayString();
             QTest::newRow(name) << QList<QUrl>{url} << fromUtf8(text) + "\r" + file;
         };
         QTest::newRow("nothing") << QList<QUrl>{} << fromUtf8(lumitrak::kDropWithoutFileMessage);
-        row("web address", QUrl("https://example.org/out.txt"), lumitrak::kDropWithoutFileMessage);
-        row("folder", QUrl::fromLocalFile(dir_.path()), lumitrak::kFolderDroppedMessage);
-        row("missing", QUrl::fromLocalFile(dir_.filePath("missing.txt")), lumitrak::kFileUnreadableMessage);
-        row("pipe", QUrl::fromLocalFile(pipe), lumitrak::kFileUnreadableMessage);
-        row("binary", write("image.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), lumitrak::kNotTextFileMessage);
-        row("over the size limit", over, lumitrak::kFileTooLargeMessage);
+        refused("web address", QUrl("https://example.org/out.txt"), lumitrak::kDropWithoutFileMessage);
+        refused("folder", QUrl::fromLocalFile(dir_.path()), lumitrak::kFolderDroppedMessage);
+        refused("missing", QUrl::fromLocalFile(dir_.filePath("missing.txt")), lumitrak::kFileUnreadableMessage);
+        refused("pipe", QUrl::fromLocalFile(pipe), lumitrak::kFileUnreadableMessage);
+        refused("binary", write("image.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), lumitrak::kNotTextFileMessage);
+        refused("over the size limit", write("over.txt", QByteArray(kImportTextLimit + 1, 'x')), lumitrak::kFileTooLargeMessage);
     }
-    void refusesWhatIsNoTextFile() {
+    void dropsOntoTheImportArea() {
         QFETCH(QList<QUrl>, dropped);
-        QFETCH(QString, message);
+        QFETCH(QString, shown);
         Window w;
         auto* area = w.find<QPlainTextEdit>("Text37");
         area->setPlainText("kept");
         dropUrls(area->viewport(), dropped);
-        QCOMPARE(w.shown.size(), std::size_t(1));
-        QCOMPARE(w.shown[0].title, QStringLiteral("Lumitrak"));
-        QCOMPARE(w.shown[0].text, message);
-        QCOMPARE(area->toPlainText(), QStringLiteral("kept"));
+        const bool loaded = dropped.size() == 2;
+        QCOMPARE(area->toPlainText(), loaded ? shown : QStringLiteral("kept"));
+        QCOMPARE(w.shown.size(), std::size_t(loaded ? 0 : 1));
+        if (!loaded) {
+            QCOMPARE(w.shown[0].text, shown);
+            return;
+        }
+        w.find<QRadioButton>("Option3")->click();
+        w.click("Command27");
+        QCOMPARE(w.text("Text1") + " " + w.text("Text3"), QStringLiteral("-5.995 -6.747"));
     }
 
     // A paste is taken as plain text up to the limit (a selection it replaces does not count);

@@ -1,5 +1,8 @@
+// The commands that read the comparison table: the fit, measuring the variable star with it,
+// and taking a row's value as the variable star's.
 #include "core/calibration.h"
 #include "core/measurement.h"
+#include "core/sheet_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +112,15 @@ TEST(PlaceInAveragingArea, FillsTheFreeSlotsInOrder) {
     EXPECT_EQ(measureVariable(sheet), MeasureOutcome::AveragingAreaFull);
     EXPECT_EQ(sheet.variableMagnitudeCaption, "10.750");
     EXPECT_EQ(sheet.averagingSlots, full);
+}
+
+TEST(SelectVariableStar, CopiesTheValueAndEmptiesTheRowsWithoutCatalog) {
+    PhotometrySheet sheet = sheetWithRows({{"-9.1", ""}, {"-8.2", "11.3"}, {"", "12.4"}, {"-7.5", " "}});
+    PhotometrySheet expected = sheet;
+    selectVariableStar(sheet, 1);
+    expected.variableMeasuredText = "-9.1";
+    expected.comparisonRow(1).measuredText = "";  // no catalog text; row 4's blank one is a text
+    EXPECT_EQ(sheet, expected);
 }
 
 }  // namespace

@@ -17,8 +17,8 @@ TEST(TextToNumber, ReadsTheLeadingNumber) {
     const std::pair<const char*, double> cases[] = {
         {"", 0}, {"abc", 0}, {" ", 0}, {"12.3abc", 12.3}, {" \t\n- 1 2 . 5", -12.5}, {"+7", 7}, {"--5", 0},
         {".5", 0.5}, {"-.25", -0.25}, {"5.", 5}, {".", 0}, {"1.2.3", 1.2}, {"1e3", 1000}, {"1E-2", 0.01},
-        {"2D2", 200}, {"2d+2", 200}, {"1 e 3", 1000}, {"1e", 1}, {"1e+", 1}, {"1ex", 1}, {"&HFF", 255},
-        {"&hff", 255}, {"&O17", 15}, {"&o8", 0}, {"&X1", 0}, {"&H", 0}, {"\r5", 0},
+        {"2D2", 200}, {"2d+2", 200}, {"1 e 3", 1000}, {"1e", 1}, {"1e+", 1}, {"1ex", 1}, {"&HAF", 175},
+        {"&haf", 175}, {"&O17", 15}, {"&o8", 0}, {"&X1", 0}, {"&H", 0}, {"\r5", 0},
         {" 1.23456789012345E+15", 1.23456789012345e15},
         // Out of range: an infinity of the number's sign, or 0; a subnormal is kept.
         {"1e999", kInf}, {"-1e999", -kInf}, {"0.000001e400", kInf}, {"1e-999", 0}, {"0e999", 0},
@@ -28,10 +28,13 @@ TEST(TextToNumber, ReadsTheLeadingNumber) {
         {"＆Ｈｆｆ", 255}, {"＆ｏ１７", 15}, {"　１　２", 12}, {"1２", 12}, {"１２ｘ", 12},
         {"１\xEF\xBC", 1}, {"\xEF\xBC\x91", 1}, {"×5", 0}, {"\xE2\x88", 0}};
     for (const auto& [text, value] : cases) EXPECT_EQ(textToNumber(text), value) << '"' << text << '"';
-    EXPECT_EQ(textToNumber(std::string(200, '0') + "1e-330"), 0);  // leading zeros: no overflow
-    for (const std::string_view text : {"12", "1\xEF\xBC\x92"}) {  // no byte after the view to read
+    // Read from buffers with no byte after them; out of range far from the point, the first
+    // non-zero digit decides, not a later one.
+    const std::string zeros(400, '0');
+    for (const auto& [text, value] : {std::pair(zeros + "1e-330", 0.0), {"1" + zeros + "1e-50", kInf},
+                                      {"0.1" + zeros + "1e400", kInf}, {"12", 12.0}, {"1２", 12.0}}) {
         const std::vector<char> bytes(text.begin(), text.end());
-        EXPECT_EQ(textToNumber({bytes.data(), bytes.size()}), 12);
+        EXPECT_EQ(textToNumber({bytes.data(), bytes.size()}), value) << text.substr(0, 8);
     }
 }
 
@@ -65,8 +68,9 @@ TEST(NumberToText, WritesTheShortestForm) {
         {2.0 / 3, " .666666666666667", "0.666666666666667"}, {1e20, " 1E+20", "1E+20"},
         {-1.5e20, "-1.5E+20", "-1.5E+20"}, {123456789012345, " 123456789012345", "123456789012345"},
         {1e15, " 1E+15", "1E+15"}, {999999999999999.9, " 1E+15", "1E+15"}, {0.0001, " .0001", "0.0001"},
-        {0.00001, " 1E-05", "1E-05"}, {-1.25e-7, "-1.25E-07", "-1.25E-07"}, {1e-300, " 1E-300", "1E-300"},
-        {kInf, " 1E+999", "1E+999"}, {-kInf, "-1E+999", "-1E+999"}, {std::nan(""), " 0", "0"}};
+        {0.00001, " 1E-05", "1E-05"}, {-1.25e-7, "-1.25E-07", "-1.25E-07"}, {1e-10, " 1E-10", "1E-10"},
+        {1e-300, " 1E-300", "1E-300"}, {kInf, " 1E+999", "1E+999"}, {-kInf, "-1E+999", "-1E+999"},
+        {std::nan(""), " 0", "0"}};
     for (const auto& [value, plain, decimal] : cases) {
         EXPECT_EQ(numberToPlainText(value), plain);
         EXPECT_EQ(numberToDecimalText(value), decimal);
@@ -74,10 +78,10 @@ TEST(NumberToText, WritesTheShortestForm) {
 }
 
 TEST(TextFromCharacter, CountsCharactersNotBytes) {
-    EXPECT_EQ(textFromCharacter("傾き = 1.25", 5), " 1.25");
-    EXPECT_EQ(textFromCharacter("abc", 1), "abc");
-    EXPECT_EQ(textFromCharacter("abc", 4), "");
-    EXPECT_EQ(textFromCharacter("abc", 9), "");
+    for (const auto& [text, first, rest] :
+         {std::tuple("傾き = 1.25", 5, " 1.25"), {"abc", 1, "abc"}, {"abc", 4, ""}, {"abc", 9, ""}}) {
+        EXPECT_EQ(textFromCharacter(text, first), rest) << text << ' ' << first;
+    }
 }
 
 // A decimal comma in the C locale (the program's windows take the user's) changes none of them.

@@ -1,24 +1,129 @@
-// The main window's commands, driven through its controls as a user would: every button runs
-// its own command, results and messages reach the window. The arithmetic is the core's.
+// The main window as an observer meets it, in a folder of its own: the commands through the
+// controls, the messages through the injected boxes, drops and pastes on the import area, the
+// data files at opening and closing, the layout and keyboard order, and the Japanese desktop.
 
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QRadioButton>
-#include <QTemporaryDir>
+#include <QTest>
+#include <QtWidgets>
+#include <functional>
+#include <sys/stat.h>
 
 #include "core/messages.h"
-#include "form1_test_support.h"
 #include "ui/graph/form2.h"
+#include "ui/main/desktop_setup.h"
+#include "ui/main/form1.h"
 #include "ui/main/form1_layout.h"
+#include "ui/main/import_area.h"
+#include "ui/main/message_boxes.h"
 
 using namespace lumitrak;
+
+namespace {
+
+enum class Box { Message, OkCancel, RetryCancel };
+struct RecordedBox {
+    QString title, text;
+    Box kind = Box::Message;
+};
+using Answer = std::function<bool(const RecordedBox&)>;  // true: OK or Retry
+
+// Every box is recorded; a question gets the test's answer.
+struct RecordingMessageBoxes : MessageBoxes {
+    RecordingMessageBoxes(std::vector<RecordedBox>& shown, Answer answer) : shown(shown), answer(std::move(answer)) {}
+    void showMessage(const QString& title, const QString& text) override { shown.push_back({title, text}); }
+    bool askOkCancel(const QString& title, const QString& text) override { return ask({title, text, Box::OkCancel}); }
+    bool askRetryCancel(const QString& title, const QString& text) override { return ask({title, text, Box::RetryCancel}); }
+    bool ask(const RecordedBox& box) { return shown.push_back(box), answer(box); }
+    std::vector<RecordedBox>& shown;
+    Answer answer;
+};
+
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A shown main window in the current folder, driven through its controls by name.
+struct Window {
+    std::vector<RecordedBox> shown;
+    std::unique_ptr<Form1> form;
+    explicit Window(Answer answer = [](const RecordedBox&) { return false; })
+        : form(std::make_unique<Form1>(std::make_unique<RecordingMessageBoxes>(shown, std::move(answer)))) {
+        form->show();
+    }
+    template <typename T = QWidget> T* find(const QString& name) const { return form->findChild<T*>(name); }
+    QString text(const QString& name) const {
+        if (auto* label = find<QLabel>(name)) return label->text();
+        return find<QLineEdit>(name)->text();
+    }
+    // Typed key by key; text beyond ASCII arrives as an input method commits it.
+    void type(const QString& name, const QString& text) const {
+        QLineEdit* field = find<QLineEdit>(name);
+        field->clear();
+        if (text.toLatin1() == text.toUtf8()) QTest::keyClicks(field, text);
+        else field->insert(text);
+    }
+    void click(const QString& name) const { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+};
+
+QByteArray readFile(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Owner, group and others; Qt's "user" bits say what this process may do.
+QFile::Permissions modeOf(const QString& name) { return QFileInfo(name).permissions() & QFile::Permissions(0x7077); }
+
+QString twoLines(const std::string& first, std::string_view second) { return fromUtf8(first) + "\r" + fromUtf8(second); }
+
+
+// A drag that enters `target` and drops `urls` on it, as the window system delivers it.
+void dropUrls(QWidget* target, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+// Where a control draws its caption, in its parent's coordinates, and whether the caption fits
+// the room the style gives it.
+std::pair<QRect, bool> captionOf(QWidget* control) {
+    const QStyle* style = control->style();
+    QString text;
+    QRect room = control->geometry();
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    if (auto* option = qobject_cast<QRadioButton*>(control)) {
+        text = option->text();
+        room.setLeft(room.left() + style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, control) +
+                     style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, control));
+    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+        text = button->text();
+        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, control);
+        const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control) / 2;
+        room.adjust(frame + margin, frame, -frame - margin, -frame);
+        alignment = Qt::AlignCenter;
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        text = label->text();
+        room = label->contentsRect().translated(label->pos());
+        alignment = label->alignment();
+    }
+    const QSize size(control->fontMetrics().horizontalAdvance(text), text.isEmpty() ? 0 : control->fontMetrics().height());
+    const QRect drawn = QStyle::alignedRect(Qt::LeftToRight, alignment, size, room);
+    return {drawn, text.isEmpty() || room.contains(drawn)};
+}
 
 // Rows 1..3 on the line magnitude = measured value.
 const QStringList kExactLine{"Text1", "10", "Text2", "10", "Text3", "11", "Text4", "11", "Text5", "13", "Text6", "13"};
 
+}  // namespace
+
 class Form1Test : public QObject {
     Q_OBJECT
-    QTemporaryDir workDir_;
+    QTemporaryDir dropped_;  // files to drop, made while the tests' rows are laid out
+    std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<Window> w_;
 
     void type(const QStringList& fieldsAndTexts) {
@@ -27,10 +132,19 @@ class Form1Test : public QObject {
             else w_->type(fieldsAndTexts[i], fieldsAndTexts[i + 1]);
         }
     }
+    QUrl writeUrl(const QString& name, const QByteArray& bytes) {
+        writeFile(dropped_.filePath(name), bytes);
+        return QUrl::fromLocalFile(dropped_.filePath(name));
+    }
 
 private slots:
-    void initTestCase() { QVERIFY(QDir::setCurrent(workDir_.path())); }
-    void init() { w_ = std::make_unique<Window>(); }
+    void initTestCase() { setUpApplication(*qApp); }
+    // Each test in an empty folder; the window of the command tests opens there.
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir::setCurrent(dir_->path()));
+        w_ = std::make_unique<Window>();
+    }
     void cleanup() { w_.reset(); }
 
     // One observation end to end: "s" on the variable's row, the measure button, Enter, the average.
@@ -131,19 +245,258 @@ private slots:
         QCOMPARE(w_->text("Text32").isEmpty(), magnitude == "--.--");
     }
 
-    // The graph button opens the graph once; a second press only raises it with its first drawing.
-    void graphOpensOnceAndDrawsAnewAfterClosing() {
-        type(kExactLine);
-        w_->click("Command24");
-        QPointer<Form2> first = w_->form->graphWindow();
-        const QImage drawing = first->graphImage();
-        QCOMPARE(w_->text("Label8"), QStringLiteral("0.00"));
-        type({"Text7", "14", "Text8", "15"});
-        w_->click("Command24");
-        QVERIFY(w_->form->graphWindow() == first && first->graphImage() == drawing);
-        delete first;
-        w_->click("Command24");
-        QVERIFY(w_->form->graphWindow()->graphImage() != drawing);
+    // The settings first, then the table cleared and the stored rows read in as numbers. Without
+    // a usable setting IRIS stays selected; a file that exists but cannot be read is reported,
+    // and a pipe never blocks the opening.
+    void openingReadsBothFiles_data() {
+        QTest::addColumn<QString>("settings");  // the file's bytes, or "folder"
+        QTest::addColumn<QString>("table");     // the file's bytes, or "pipe"
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("both files") << " 1 \r\n" << " 12.345 , 10.2 \r\n .5 , 11 \r\n" << 2 << "";
+        QTest::newRow("unknown code") << " 5 \r\n" << "" << 1 << "";
+        QTest::newRow("settings: a folder") << "folder" << "" << 1
+                                            << twoLines(fileNotReadMessage("lumitrak.ini"), kNotRegularFileReason);
+        QTest::newRow("table: a pipe") << "" << "pipe" << 1
+                                       << twoLines(fileNotReadMessage("compdata.txt"), kNotRegularFileReason);
+    }
+    void openingReadsBothFiles() {
+        QFETCH(QString, settings);
+        QFETCH(QString, table);
+        QFETCH(int, option);
+        QFETCH(QString, message);
+        if (settings == "folder") QVERIFY(QDir::current().mkdir("lumitrak.ini"));
+        else writeFile("lumitrak.ini", settings.toLatin1());
+        if (table == "pipe") QCOMPARE(mkfifo("compdata.txt", 0600), 0);
+        else writeFile("compdata.txt", table.toLatin1());
+        Window w;
+        QVERIFY(w.find<QRadioButton>(QStringLiteral("Option%1").arg(option))->isChecked());
+        const bool rows = !table.isEmpty() && table != "pipe";
+        QCOMPARE(QStringList({w.text("Text1"), w.text("Text2"), w.text("Text3"), w.text("Text5")}),
+                 rows ? QStringList({"12.345", "10.2", "0.5", ""}) : QStringList({"", "", "", ""}));
+        QCOMPARE(w.shown.size(), std::size_t(message.isEmpty() ? 0 : 1));
+        if (!message.isEmpty()) QCOMPARE(w.shown[0].text, message);
+    }
+
+    // Closing writes the settings, then asks about the table; OK saves it, Cancel keeps the old
+    // file. A read-only file is not replaced: the failure names the file and the reason and offers
+    // Retry (which writes again once the file is writable) and Cancel (which keeps the old file).
+    // A symbolic link stays a link, a replaced file keeps its rights, and the graph window closes.
+    void closingSavesTheFiles_data() {
+        QTest::addColumn<QString>("file");       // the file made read-only, or linked
+        QTest::addColumn<QString>("answers");    // to the questions in turn: O(K), C(ancel), R(etry)
+        QTest::addColumn<QByteArray>("saved");   // the file's bytes afterwards
+        QTest::newRow("table, OK") << "compdata.txt" << "O" << QByteArray(" 10 , 0 \r\n");
+        QTest::newRow("table, Cancel") << "compdata.txt" << "C" << QByteArray("old");
+        QTest::newRow("read-only settings, Retry") << "lumitrak.ini" << "RC" << QByteArray(" 2 \r\n");
+        QTest::newRow("read-only settings, Cancel") << "lumitrak.ini" << "CC" << QByteArray("old");
+        QTest::newRow("read-only table, Retry") << "compdata.txt" << "OR" << QByteArray(" 10 , 0 \r\n");
+        QTest::newRow("read-only table, Cancel") << "compdata.txt" << "OC" << QByteArray("old");
+        QTest::newRow("table behind a link") << "night.txt" << "O" << QByteArray(" 10 , 0 \r\n");
+    }
+    void closingSavesTheFiles() {
+        QFETCH(QString, file);
+        QFETCH(QString, answers);
+        QFETCH(QByteArray, saved);
+        const bool readOnly = QTest::currentDataTag()[0] == 'r';
+        const QFile::Permissions rights = QFile::ReadOwner | QFile::ReadGroup;
+        writeFile(file, "old");
+        QVERIFY(QFile::setPermissions(file, rights | (readOnly ? QFile::Permissions() : QFile::WriteOwner)));
+        if (file == "night.txt") QVERIFY(QFile::link(file, "compdata.txt"));
+        QByteArray settingsAtQuestion;
+        Window w([&](const RecordedBox& box) {
+            if (box.kind == Box::OkCancel) settingsAtQuestion = readFile("lumitrak.ini");
+            if (box.kind == Box::RetryCancel) QFile::setPermissions(file, rights | QFile::WriteOwner);
+            return answers[qsizetype(w.shown.size() - 1)] != u'C';
+        });
+        w.type("Text1", "10");
+        w.find<QRadioButton>("Option3")->setChecked(true);
+        w.click("Command24");
+        QPointer<Form2> graph = w.form->graphWindow();
+        QVERIFY(graph && w.form->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!w.form->isVisible() && !graph);
+        QCOMPARE(readFile(file), saved);
+        QCOMPARE(modeOf(file) & ~QFile::WriteOwner, rights);
+        QCOMPARE(qsizetype(w.shown.size()), answers.size());
+        const std::string failed = fileNotSavedMessage(file == "lumitrak.ini" ? "lumitrak.ini" : "compdata.txt");
+        for (const RecordedBox& box : w.shown) {
+            QCOMPARE(box.title, QStringLiteral("Lumitrak"));
+            QCOMPARE(box.text, box.kind == Box::OkCancel ? fromUtf8(kSaveComparisonDataPrompt)
+                                                         : twoLines(failed, kReadOnlyFileReason));
+        }
+        if (!answers.startsWith('C')) QCOMPARE(settingsAtQuestion, QByteArray(" 2 \r\n"));  // before the question
+        QVERIFY(file != "night.txt" || QFileInfo("compdata.txt").isSymLink());
+        for (const QString& name : QDir::current().entryList(QDir::Files))  // no temporary file left
+            QVERIFY(QStringList({"lumitrak.ini", "compdata.txt", "night.txt"}).contains(name));
+    }
+    // "比較星" in Shift_JIS or UTF-8 before an S.Image table of two stars: the first file dropped is
+    // read and imported. A drop that is no text file is refused with a reason; the area keeps its text.
+    void dropsOntoTheImportArea_data() {
+        QTest::addColumn<QList<QUrl>>("dropped");
+        QTest::addColumn<QString>("shown");  // the area's text, or the message with the file's name
+        const QUrl second = writeUrl("second.txt", " 9 SEMICTRD");
+        const auto loads = [&](const char* name, const QByteArray& bytes, const QString& joined) {
+            QTest::newRow(name) << QList<QUrl>{writeUrl(name, bytes), second} << joined;
+        };
+        loads("Shift_JIS", "\x94\xe4\x8a\x72\x90\xaf\r\n 250 SEMICTRD\r\n 500 SEMICTRD", " 比較星  250 SEMICTRD  500 SEMICTRD");
+        loads("UTF-8 with byte-order mark", "\xef\xbb\xbf\xe7\xad\x89 250 SEMICTRD\r 500 SEMICTRD", " 等 250 SEMICTRD  500 SEMICTRD");
+        loads("at the size limit", QByteArray(" 250 SEMICTRD 500 SEMICTRD").leftJustified(kImportTextLimit, 'x'),
+              QString("  250 SEMICTRD 500 SEMICTRD").leftJustified(kImportTextLimit + 1, u'x'));
+        const QString pipe = dropped_.filePath("pipe");  // nothing ever writes to it: open() would wait
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const auto refused = [](const char* name, const QUrl& url, std::string_view text) {
+            const QString file = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toDisplayString();
+            QTest::newRow(name) << QList<QUrl>{url} << fromUtf8(text) + "\r" + file;
+        };
+        refused("web address", QUrl("https://example.org/out.txt"), kDropWithoutFileMessage);
+        refused("folder", QUrl::fromLocalFile(dropped_.path()), kFolderDroppedMessage);
+        refused("missing", QUrl::fromLocalFile(dropped_.filePath("missing.txt")), kFileUnreadableMessage);
+        refused("pipe", QUrl::fromLocalFile(pipe), kFileUnreadableMessage);
+        refused("binary", writeUrl("image.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), kNotTextFileMessage);
+        refused("over the size limit", writeUrl("over.txt", QByteArray(kImportTextLimit + 1, 'x')), kFileTooLargeMessage);
+    }
+    void dropsOntoTheImportArea() {
+        QFETCH(QList<QUrl>, dropped);
+        QFETCH(QString, shown);
+        auto* area = w_->find<QPlainTextEdit>("Text37");
+        area->setPlainText("kept");
+        dropUrls(area->viewport(), dropped);
+        const bool loaded = dropped.size() == 2;
+        QCOMPARE(area->toPlainText(), loaded ? shown : QStringLiteral("kept"));
+        QCOMPARE(w_->shown.size(), std::size_t(loaded ? 0 : 1));
+        QCOMPARE(loaded ? shown : w_->shown[0].text, shown);
+        if (!loaded) return;
+        w_->find<QRadioButton>("Option3")->click();
+        w_->click("Command27");
+        QCOMPARE(w_->text("Text1") + " " + w_->text("Text3"), QStringLiteral("-5.995 -6.747"));
+    }
+
+    // A paste is taken up to the limit (a selection it replaces does not count); one beyond it
+    // is refused whole.
+    void pastesUpToTheLimit() {
+        auto* area = w_->find<QPlainTextEdit>("Text37");
+        area->setPlainText("replaced");
+        area->selectAll();
+        for (const QString& text : {QString(kImportTextLimit - 1, u'x'), QStringLiteral("yz"), QStringLiteral("y")}) {
+            QGuiApplication::clipboard()->setText(text);
+            area->paste();
+        }
+        QCOMPARE(area->toPlainText(), QString(kImportTextLimit - 1, u'x') + "y");
+        QCOMPARE(w_->shown.size(), std::size_t(1));
+        QCOMPARE(w_->shown[0].text, fromUtf8(kPasteTooLargeMessage));
+    }
+
+    // Anchors in pixels at 15 twips each, relative to the parent: each frame, a row of each
+    // family (rows 1, 16 and 20, slots 1 and 6), the controls along the bottom. Then the keyboard
+    // order: the table row by row, then the buttons and areas, from row 1's measured field on.
+    void controlsStandInTheirPlaceAndOrder() {
+        const struct { const char* name; const char* parent; QRect geometry; const char* caption; } anchors[] = {
+            {"Frame1", "Form1", {8, 8, 217, 561}, "比較星"}, {"Frame2", "Form1", {240, 8, 289, 225}, "変光星"},
+            {"Frame3", "Form1", {240, 240, 289, 289}, "平均の算出"}, {"Text37", "Form1", {536, 16, 361, 513}, ""},
+            {"Option3", "Form1", {680, 536, 73, 33}, "S.Image"}, {"Command26", "Frame1", {96, 536, 73, 18}, "Clear"},
+            {"Label10", "Frame2", {16, 128, 257, 25}, "等級 = 傾き x 測光値 + 定数"}, {"Text1", "Frame1", {16, 48, 73, 21}, ""},
+            {"Command28", "Frame1", {176, 408, 17, 25}, "c"}, {"Command55", "Frame1", {192, 504, 17, 25}, "s"},
+            {"Command19", "Frame3", {160, 24, 17, 26}, "c"}, {"Text48", "Frame3", {16, 184, 65, 27}, ""}};
+        Window w;
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Lumitrak ver4.11"));
+        for (const auto& a : anchors) {
+            QWidget* widget = w.find(a.name);
+            QCOMPARE(widget->parentWidget()->objectName(), QString::fromLatin1(a.parent));
+            QCOMPARE(widget->geometry(), a.geometry);
+            auto* button = qobject_cast<QAbstractButton*>(widget);
+            auto* frame = qobject_cast<QGroupBox*>(widget);
+            auto* label = qobject_cast<QLabel*>(widget);
+            QCOMPARE(button ? button->text() : frame ? frame->title() : label ? label->text() : QString(), QString::fromUtf8(a.caption));
+        }
+        QStringList expected;
+        const auto add = [&](const char* prefix, int from, int to) {
+            for (int i = from; i <= to; ++i) expected << prefix + QString::number(i);
+        };
+        add("Text", 1, 30), add("Text", 38, 47), expected << "Command1";
+        add("Command", 2, 16), add("Command", 28, 32), expected << "Text31" << "Command17";
+        add("Text", 32, 36), add("Text", 48, 58), expected << "Command18";
+        add("Command", 19, 23), add("Command", 33, 35);
+        expected << "Command24" << "Command25" << "Command26" << "Text37" << "Command27" << "Option1" << "Option2" << "Option3";
+        add("Command", 36, 55);
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QStringList chain;
+        for (QWidget* widget = QApplication::focusWidget(); chain.size() < expected.size(); widget = widget->nextInFocusChain())
+            if (widget->focusPolicy() & Qt::TabFocus) chain << widget->objectName();
+        QCOMPARE(chain, expected);
+    }
+
+    // Qt's own texts are Japanese: a failed save asks with 再試行 (the default) and キャンセル
+    // (Escape), a field's menu copies with コピー. The program carries its menu entry's name.
+    void qtSpeaksJapanese() {
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.lumitrak.Lumitrak"));
+        QLineEdit field;
+        const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+        QVERIFY(menu->actions().at(4)->text().startsWith(QStringLiteral("コピー")));
+        bool looked = false;
+        QTimer::singleShot(0, qApp, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QCOMPARE(box->windowTitle(), QStringLiteral("Lumitrak"));
+            QCOMPARE(box->text(), QStringLiteral("一行目\n<b>二</b>"));
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->defaultButton()->text(), QStringLiteral("再試行"));
+            QCOMPARE(box->button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
+            looked = true;
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QVERIFY(!QtMessageBoxes(&field).askRetryCancel("Lumitrak", QStringLiteral("一行目\r<b>二</b>")));
+        QVERIFY(looked);
+    }
+
+    // At the toolkit's font and at larger interface fonts: a name of its own for every control,
+    // tooltips on the terse buttons, copyable results, and captions that fit their controls
+    // without running into a neighbour, in a window that fits the screen.
+    void atHomeOnAJapaneseDesktop_data() {
+        QTest::addColumn<int>("points");
+        for (const int points : {0, 10, 11, 12}) QTest::addRow("%d pt", points) << points;
+    }
+    void atHomeOnAJapaneseDesktop() {
+        QFETCH(int, points);
+        const QFont toolkitFont = QApplication::font();
+        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(toolkitFont); });
+        QFont font = toolkitFont;
+        if (points > 0) font.setPointSize(points);
+        QApplication::setFont(font);
+        Window w;
+        const QSize size = w.form->size();
+        if (points == 0) QCOMPARE(size, QSize(914, 576));
+        if (points <= 11) QVERIFY(size.width() <= 1366 && size.height() + 40 <= 768);  // with a title bar
+
+        QSet<QString> names;
+        for (QWidget* control : w.form->findChildren<QWidget*>(QRegularExpression("^(Text|Command|Label|Frame|Option)\\d+$"))) {
+            const QString name = control->accessibleName();
+            QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(control->objectName() + ": " + name));
+            names << name;
+            auto* button = qobject_cast<QPushButton*>(control);
+            if (button && (button->text().size() == 1 || button->text() == "Clear")) QVERIFY(!button->toolTip().isEmpty());
+            const auto [drawn, fits] = captionOf(control);
+            QVERIFY2(fits, qPrintable(control->objectName() + " cuts its caption"));
+            for (QWidget* sibling : control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                auto* heading = qobject_cast<QLabel*>(sibling);
+                const QRect footprint = heading && heading->frameShape() == QFrame::NoFrame ? captionOf(sibling).first : sibling->geometry();
+                QVERIFY2(sibling == control || !footprint.intersects(drawn), qPrintable(control->objectName() + " runs into " + sibling->objectName()));
+            }
+        }
+        QCOMPARE(names.size(), 139);
+        for (const auto& [control, name] : {std::pair{"Text5", "比較星 3 測光値"}, {"Text6", "比較星 3 ｶﾀﾛｸﾞ値"},
+                                            {"Command4", "比較星 3 クリア"}, {"Command38", "比較星 3 を変光星に選ぶ"},
+                                            {"Text33", "平均 2 等級"}, {"Text52", "平均 2 測光ｴﾗｰ"}, {"Text37", "取り込みテキスト"}})
+            QCOMPARE(w.find(control)->accessibleName(), QString::fromUtf8(name));
+
+        for (const char* name : {"Label6", "Label8", "Label10", "Label12", "Label16", "Label14", "Label15", "Label19", "Label20"}) {
+            auto* label = w.find<QLabel>(name);
+            label->setText(QStringLiteral("-12.345 %1").arg(name));
+            QTest::keySequence(label, QKeySequence::SelectAll);
+            QTest::keySequence(label, QKeySequence::Copy);
+            QCOMPARE(QGuiApplication::clipboard()->text(), label->text());
+            QCOMPARE(label->focusPolicy(), Qt::ClickFocus);  // never reached by Tab
+        }
     }
 };
 

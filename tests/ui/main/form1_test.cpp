@@ -1,6 +1,4 @@
-// The main window as an observer meets it, in a folder of its own: the commands through the
-// controls, the messages through the injected boxes, drops and pastes on the import area, the
-// data files at opening and closing, the layout and keyboard order, and the Japanese desktop.
+// The main window as an observer meets it: commands, messages, drops, data files, layout, desktop.
 
 #include <QTest>
 #include <QtWidgets>
@@ -171,8 +169,7 @@ private slots:
         QVERIFY(w_->shown.empty());
     }
 
-    // Every clear and select button, and Enter elsewhere than in Text31: each touches its own
-    // fields only. Every field holds its number, but for `blank`, which is emptied beforehand.
+    // Every clear and select button (and Enter outside Text31) touches its own fields only.
     void everyButtonRunsItsOwnCommand_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("blank");
@@ -184,7 +181,6 @@ private slots:
             catalog << rowCatalogFieldName(k);
             const QStringList row{measured.last(), catalog.last()};
             QTest::addRow("c of row %d", k) << rowClearButtonName(k) << "" << row << "31";
-            // Only the selected row lacks a catalog text, so only it loses its measured text.
             QTest::addRow("s of row %d", k) << rowSelectButtonName(k) << catalog.last() << row << measured.last().mid(4);
         }
         for (int n = 1; n <= kAveragingSlots; ++n)
@@ -245,9 +241,7 @@ private slots:
         QCOMPARE(w_->text("Text32").isEmpty(), magnitude == "--.--");
     }
 
-    // The settings first, then the table cleared and the stored rows read in as numbers. Without
-    // a usable setting IRIS stays selected; a file that exists but cannot be read is reported,
-    // and a pipe never blocks the opening.
+    // Both files read at opening; one that exists but cannot be read is reported, a pipe never blocks.
     void openingReadsBothFiles_data() {
         QTest::addColumn<QString>("settings");  // the file's bytes, or "folder"
         QTest::addColumn<QString>("table");     // the file's bytes, or "pipe"
@@ -278,10 +272,7 @@ private slots:
         if (!message.isEmpty()) QCOMPARE(w.shown[0].text, message);
     }
 
-    // Closing writes the settings, then asks about the table; OK saves it, Cancel keeps the old
-    // file. A read-only file is not replaced: the failure names the file and the reason and offers
-    // Retry (which writes again once the file is writable) and Cancel (which keeps the old file).
-    // A symbolic link stays a link, a replaced file keeps its rights, and the graph window closes.
+    // Settings, then the question; a read-only file is kept unless made writable before Retry; a link stays.
     void closingSavesTheFiles_data() {
         QTest::addColumn<QString>("file");       // the file made read-only, or linked
         QTest::addColumn<QString>("answers");    // to the questions in turn: O(K), C(ancel), R(etry)
@@ -330,8 +321,8 @@ private slots:
         for (const QString& name : QDir::current().entryList(QDir::Files))  // no temporary file left
             QVERIFY(QStringList({"lumitrak.ini", "compdata.txt", "night.txt"}).contains(name));
     }
-    // "比較星" in Shift_JIS or UTF-8 before an S.Image table of two stars: the first file dropped is
-    // read and imported. A drop that is no text file is refused with a reason; the area keeps its text.
+
+    // The first file dropped is decoded, joined and imported; no text file is refused with a reason.
     void dropsOntoTheImportArea_data() {
         QTest::addColumn<QList<QUrl>>("dropped");
         QTest::addColumn<QString>("shown");  // the area's text, or the message with the file's name
@@ -372,8 +363,7 @@ private slots:
         QCOMPARE(w_->text("Text1") + " " + w_->text("Text3"), QStringLiteral("-5.995 -6.747"));
     }
 
-    // A paste is taken up to the limit (a selection it replaces does not count); one beyond it
-    // is refused whole.
+    // A paste is taken up to the limit, less the selection it replaces; one beyond it is refused.
     void pastesUpToTheLimit() {
         auto* area = w_->find<QPlainTextEdit>("Text37");
         area->setPlainText("replaced");
@@ -387,9 +377,7 @@ private slots:
         QCOMPARE(w_->shown[0].text, fromUtf8(kPasteTooLargeMessage));
     }
 
-    // Anchors in pixels at 15 twips each, relative to the parent: each frame, a row of each
-    // family (rows 1, 16 and 20, slots 1 and 6), the controls along the bottom. Then the keyboard
-    // order: the table row by row, then the buttons and areas, from row 1's measured field on.
+    // Pixel anchors (each frame, rows 1, 16, 20, slots 1, 6, the bottom line) and the keyboard order.
     void controlsStandInTheirPlaceAndOrder() {
         const struct { const char* name; const char* parent; QRect geometry; const char* caption; } anchors[] = {
             {"Frame1", "Form1", {8, 8, 217, 561}, "比較星"}, {"Frame2", "Form1", {240, 8, 289, 225}, "変光星"},
@@ -410,9 +398,7 @@ private slots:
             QCOMPARE(button ? button->text() : frame ? frame->title() : label ? label->text() : QString(), QString::fromUtf8(a.caption));
         }
         QStringList expected;
-        const auto add = [&](const char* prefix, int from, int to) {
-            for (int i = from; i <= to; ++i) expected << prefix + QString::number(i);
-        };
+        const auto add = [&](const char* prefix, int from, int to) { while (from <= to) expected << prefix + QString::number(from++); };
         add("Text", 1, 30), add("Text", 38, 47), expected << "Command1";
         add("Command", 2, 16), add("Command", 28, 32), expected << "Text31" << "Command17";
         add("Text", 32, 36), add("Text", 48, 58), expected << "Command18";
@@ -426,8 +412,7 @@ private slots:
         QCOMPARE(chain, expected);
     }
 
-    // Qt's own texts are Japanese: a failed save asks with 再試行 (the default) and キャンセル
-    // (Escape), a field's menu copies with コピー. The program carries its menu entry's name.
+    // Qt's own texts in Japanese: the Retry box (再試行 default, Escape キャンセル), the menus.
     void qtSpeaksJapanese() {
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.lumitrak.Lumitrak"));
         QLineEdit field;
@@ -449,9 +434,7 @@ private slots:
         QVERIFY(looked);
     }
 
-    // At the toolkit's font and at larger interface fonts: a name of its own for every control,
-    // tooltips on the terse buttons, copyable results, and captions that fit their controls
-    // without running into a neighbour, in a window that fits the screen.
+    // At 9 to 12 pt: distinct names, tooltips, copyable results, captions uncut and clear of neighbours.
     void atHomeOnAJapaneseDesktop_data() {
         QTest::addColumn<int>("points");
         for (const int points : {0, 10, 11, 12}) QTest::addRow("%d pt", points) << points;

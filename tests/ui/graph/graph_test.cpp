@@ -1,5 +1,4 @@
-// The graph window: its retained drawing pixel by pixel, the read-out under the pointer, and
-// what it shows when no line can be drawn.
+// The graph window: its drawing pixel by pixel, the pointer read-out, and the cases without a line.
 
 #include <QTest>
 #include <QtWidgets>
@@ -41,8 +40,7 @@ class GraphTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Three stars whose scale is -10.2..-7.8 across and 8.79..11.31 down: blue discs 5 pixels
-    // across at a tenth of margin, the black diagonal, the read-out at the corners and below 1.
+    // Three stars on a scale of -10.2..-7.8 across and 8.79..11.31 down: discs, diagonal, read-out.
     void drawsTheStarsAndReadsOutTheScale() {
         PhotometrySheet sheet = sheetWithRows({{"-10", "9.0"}, {"-9", "10.0"}, {"-8", "11.1"}});
         Form2 form(sheet);
@@ -62,8 +60,7 @@ private slots:
         QCOMPARE(pointerReadoutText({-1, 1, -1, 1}, 3375, 1125), std::optional<std::string>("X=.50 / Y=-.50"));
     }
 
-    // Four stars about magnitude = measured + 10 with an error of 0.03: the middle column crosses
-    // the diagonal at 150 and the lines 3e and 2e (7.5 and 5 pixels) about the fit at 147.5.
+    // Error 0.03 about magnitude = measured + 10: lines 3e and 2e (7.5, 5 px) about the fit at 147.5.
     void offsetLinesLieAtThreeAndTwoErrorsAboutTheFit() {
         PhotometrySheet sheet = sheetWithRows({{"1", "11.03"}, {"2", "11.97"}, {"3", "12.97"}, {"4", "14.03"}});
         const QImage image = Form2(sheet).graphImage();
@@ -72,8 +69,7 @@ private slots:
         for (const int y : {140, 142, 150, 152, 155}) QVERIFY2(pixelsIn(image, {150, y - 1, 1, 3}, kBlack), qPrintable(QString::number(y)));
     }
 
-    // Without a line the window opens with the reason and draws only the diagonal, never the lines
-    // of captions an earlier table left, and never reads out numbers that mean nothing.
+    // Without a line: the reason, only the diagonal (not an earlier table's lines), no false read-out.
     void undefinedCasesOpenWithAnExplanation_data() {
         QTest::addColumn<PhotometrySheet>("sheet");
         QTest::addColumn<QString>("explanation");

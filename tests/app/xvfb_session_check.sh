@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The real program under Xvfb and a window manager, in a folder holding both data files: the
-# rows come back, the graph opens (screenshots kept), and closing through the window manager is
-# answered once with OK and once with Cancel; then the files' bytes are compared.
-# Usage: xvfb_session_check.sh <lumitrak binary> <artefact folder>
+# The real program under Xvfb and openbox: rows restored, graph opened, closed with OK and Cancel.
+# Usage: xvfb_session_check.sh <lumitrak binary> <artefact folder (screenshots)>
 set -euo pipefail
 binary=$(realpath "$1")
 artefacts=$(mkdir -p "$2" && realpath "$2")
@@ -30,8 +28,7 @@ window_titled() {
   return 1
 }
 
-# Starts lumitrak in folder $1, opens the graph when $2 is "graph", closes the main window
-# through the window manager and answers the save prompt with key $3.
+# In folder $1: start, open the graph when $2 is "graph", close, answer the prompt with key $3.
 session() {
   (cd "$1" && exec "$binary") >"$artefacts/lumitrak-$3.log" 2>&1 &
   pid=$!

@@ -18,10 +18,7 @@ using namespace lumitrak;
 namespace {
 
 enum class Box { Message, OkCancel, RetryCancel };
-struct RecordedBox {
-    QString title, text;
-    Box kind = Box::Message;
-};
+struct RecordedBox { QString title, text; Box kind = Box::Message; };
 using Answer = std::function<bool(const RecordedBox&)>;  // true: OK or Retry
 
 // Every box is recorded; a question gets the test's answer.
@@ -342,7 +339,6 @@ private slots:
         };
         refused("web address", QUrl("https://example.org/out.txt"), kDropWithoutFileMessage);
         refused("folder", QUrl::fromLocalFile(dropped_.path()), kFolderDroppedMessage);
-        refused("missing", QUrl::fromLocalFile(dropped_.filePath("missing.txt")), kFileUnreadableMessage);
         refused("pipe", QUrl::fromLocalFile(pipe), kFileUnreadableMessage);
         refused("binary", writeUrl("image.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), kNotTextFileMessage);
         refused("over the size limit", writeUrl("over.txt", QByteArray(kImportTextLimit + 1, 'x')), kFileTooLargeMessage);

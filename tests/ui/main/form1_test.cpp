@@ -48,16 +48,12 @@ struct Window {
         form->show();
     }
     template <typename T = QWidget> T* find(const QString& name) const { return form->findChild<T*>(name); }
-    QString text(const QString& name) const {
-        if (auto* label = find<QLabel>(name)) return label->text();
-        return find<QLineEdit>(name)->text();
-    }
+    QString text(const QString& name) const { return find<QLabel>(name) ? find<QLabel>(name)->text() : find<QLineEdit>(name)->text(); }
     // Typed key by key; text beyond ASCII arrives as an input method commits it.
     void type(const QString& name, const QString& text) const {
         QLineEdit* field = find<QLineEdit>(name);
         field->clear();
-        if (text.toLatin1() == text.toUtf8()) QTest::keyClicks(field, text);
-        else field->insert(text);
+        text.toLatin1() == text.toUtf8() ? QTest::keyClicks(field, text) : field->insert(text);
     }
     void click(const QString& name) const { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
 };
@@ -66,7 +62,6 @@ QByteArray readFile(const QString& name) {
     QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
-
 
 QString twoLines(const std::string& first, std::string_view second) { return fromUtf8(first) + "\r" + fromUtf8(second); }
 
@@ -94,8 +89,7 @@ std::pair<QRect, bool> captionOf(QWidget* control) {
                      style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, control));
     } else if (auto* button = qobject_cast<QPushButton*>(control)) {
         text = button->text();
-        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, control);
-        const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control) / 2;
+        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, control), margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control) / 2;
         room.adjust(frame + margin, frame, -frame - margin, -frame);
         alignment = Qt::AlignCenter;
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -150,8 +144,7 @@ private slots:
         QTest::keyClick(w_->find<QLineEdit>("Text31"), Qt::Key_Return);
         w_->type("Text31", "12.380");
         QTest::keyClick(w_->find<QLineEdit>("Text31"), Qt::Key_Enter);  // the keypad's Enter
-        for (const auto& [slot, magnitude] : {std::pair{"Text32", "12.345"}, {"Text33", "12.401"}, {"Text34", "12.380"}})
-            QCOMPARE(w_->text(slot), QString::fromLatin1(magnitude));
+        QCOMPARE(w_->text("Text32") + " " + w_->text("Text33") + " " + w_->text("Text34"), QStringLiteral("12.345 12.401 12.380"));
         type({"Text51", "0.020", "Text52", "0.030", "Text53", "0.010"});
         w_->click("Command18");
         const QStringList averages{w_->text("Label14"), w_->text("Label15"), w_->text("Label19"), w_->text("Label20")};
@@ -422,11 +415,8 @@ private slots:
     }
     void atHomeOnAJapaneseDesktop() {
         QFETCH(int, points);
-        const QFont toolkitFont = QApplication::font();
-        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(toolkitFont); });
-        QFont font = toolkitFont;
-        if (points > 0) font.setPointSize(points);
-        QApplication::setFont(font);
+        const auto restoreFont = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
+        if (points > 0) QApplication::setFont(QFont(QApplication::font().family(), points));
         Window w;
         const QSize size = w.form->size();
         if (points == 0) QCOMPARE(size, QSize(914, 576));

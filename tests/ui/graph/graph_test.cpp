@@ -11,10 +11,9 @@ Q_DECLARE_METATYPE(PhotometrySheet)
 
 namespace {
 
-PhotometrySheet sheetWithRows(std::initializer_list<std::pair<const char*, const char*>> rows) {
+PhotometrySheet sheetWithRows(std::initializer_list<ComparisonRow> rows) {
     PhotometrySheet sheet;
-    int k = 1;
-    for (const auto& [measured, catalog] : rows) sheet.comparisonRow(k++) = {measured, catalog};
+    std::copy(rows.begin(), rows.end(), sheet.comparisonRows.begin());
     return sheet;
 }
 
@@ -73,8 +72,7 @@ private slots:
     void undefinedCasesOpenWithAnExplanation_data() {
         QTest::addColumn<PhotometrySheet>("sheet");
         QTest::addColumn<QString>("explanation");
-        const QString needsTwo = QString::fromUtf8(kGraphNeedsTwoStarsMessage.data());
-        const QString noFit = QString::fromUtf8(kGraphFitUndefinedMessage.data());
+        const QString needsTwo = kGraphNeedsTwoStarsMessage.data(), noFit = kGraphFitUndefinedMessage.data();
         QTest::newRow("no row") << PhotometrySheet{} << needsTwo;
         QTest::newRow("one row") << sheetWithRows({{"5", "10"}}) << needsTwo;
         QTest::newRow("equal measured values") << sheetWithRows({{"5", "10"}, {"5", "11"}}) << noFit;

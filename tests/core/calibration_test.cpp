@@ -79,7 +79,8 @@ TEST(MeasureVariable, ShowsTheResultAndFillsTheFirstFreeSlot) {
                            placeInAveragingArea(sheet, "14.000", "0.040")};
     EXPECT_EQ(std::vector(placed, placed + 3), std::vector({true, true, false}));
     const auto full = sheet.averagingSlots;
-    EXPECT_EQ(full[5].magnitudeText + full[7].magnitudeText + full[7].errorText, "12.00013.0000.030");
+    const PhotometrySheet& c = sheet;  // slots 6 and 8 through the read-only accessor
+    EXPECT_EQ(c.averagingSlot(6).magnitudeText + c.averagingSlot(8).magnitudeText + c.averagingSlot(8).errorText, "12.00013.0000.030");
     sheet.variableMeasuredText = "-8.5";
     EXPECT_EQ(measureVariable(sheet), AveragingAreaFull);
     EXPECT_EQ(sheet.variableMagnitudeCaption, "10.750");

@@ -105,7 +105,7 @@ TEST(ImportMeasuredValues, TheSourceProgramChoosesTheReader) {
     }
     PhotometrySheet sheet = filledSheet(SourceProgram::Makari, makariText({"250", ""}));
     EXPECT_EQ(importAbortMessage(importMeasuredValuesDetailed(sheet)), "2番目の星のデータが正しくありません\r処理を中断します");
-    EXPECT_EQ(sheet.comparisonRow(1).measuredText + sheet.comparisonRow(2).measuredText, "-5.995old2");
+    EXPECT_EQ(std::as_const(sheet).comparisonRow(1).measuredText + sheet.comparisonRow(2).measuredText, "-5.995old2");
 }
 
 // At most 20 rows are written, but a negative count after them still stops the import.

@@ -54,8 +54,7 @@ private slots:
         }
         QCOMPARE(pixelsIn(image, image.rect(), kBlue), nearStars);
         for (int i = 0; i < 300; ++i) QCOMPARE(image.pixelColor(i, i), kBlack);  // the diagonal
-        QCOMPARE(readoutAt(form, {0, 0}), QStringLiteral("X=-10.20 / Y=8.79"));
-        QCOMPARE(readoutAt(form, {300, 300}), QStringLiteral("X=-7.80 / Y=11.31"));
+        QCOMPARE(readoutAt(form, {0, 0}) + " " + readoutAt(form, {300, 300}), QStringLiteral("X=-10.20 / Y=8.79 X=-7.80 / Y=11.31"));
         QCOMPARE(pointerReadoutText({-1, 1, -1, 1}, 3375, 1125), std::optional<std::string>("X=.50 / Y=-.50"));
     }
 

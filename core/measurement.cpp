@@ -21,7 +21,8 @@ MeasureOutcome measureVariable(PhotometrySheet& sheet) {
     sheet.variableMagnitudeCaption = formatNumber(magnitude, "##.000");
     sheet.photometricErrorCaption = formatNumber(fit->residualRms, "#0.000");
 
-    if (!placeInAveragingArea(sheet, sheet.variableMagnitudeCaption, sheet.photometricErrorCaption)) {
+    if (!placeInAveragingArea(sheet, sheet.variableMagnitudeCaption,
+                              sheet.photometricErrorCaption)) {
         return MeasureOutcome::AveragingAreaFull;
     }
     return MeasureOutcome::Measured;

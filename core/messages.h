@@ -37,7 +37,8 @@ inline constexpr std::string_view kFileUnreadableMessage = "ファイルを読�
 inline constexpr std::string_view kFolderDroppedMessage = "フォルダは読み込めません";
 inline constexpr std::string_view kFileTooLargeMessage = "ファイルが大きすぎます (256 KiB まで)";
 // Pasted text that would make the import text too large; the area keeps what it held.
-inline constexpr std::string_view kPasteTooLargeMessage = "貼り付けるテキストが大きすぎます (256 KiB まで)";
+inline constexpr std::string_view kPasteTooLargeMessage =
+    "貼り付けるテキストが大きすぎます (256 KiB まで)";
 inline constexpr std::string_view kNotTextFileMessage = "テキストファイルではありません";
 
 // Graph window read-out label when nothing or not everything can be drawn.

@@ -55,8 +55,8 @@ struct SignificantDigits {
 
 SignificantDigits significantDigits(double magnitude) {
     char buffer[40];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                std::chars_format::scientific, 14);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
     SignificantDigits out{};
     const char* p = buffer;
     int n = 0;
@@ -90,7 +90,8 @@ std::string shortestText(double magnitude, bool zeroBeforePoint) {
         return std::string(zeroBeforePoint ? "0." : ".") + std::string(-x - 1, '0') + digits;
     }
     const std::size_t integerDigits = static_cast<std::size_t>(x) + 1;
-    if (digits.size() <= integerDigits) return digits + std::string(integerDigits - digits.size(), '0');
+    if (digits.size() <= integerDigits)
+        return digits + std::string(integerDigits - digits.size(), '0');
     return digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
 }
 
@@ -138,7 +139,8 @@ std::string_view withHalfWidthForms(std::string_view text, std::string& storage)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
         if (i + 2 < text.size()) {
-            const unsigned code = (byte(0) & 0x0Fu) << 12 | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
+            const unsigned code =
+                (byte(0) & 0x0Fu) << 12 | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
             const bool threeBytes = (byte(0) & 0xF0u) == 0xE0u && (byte(1) & 0xC0u) == 0x80u &&
                                     (byte(2) & 0xC0u) == 0x80u;
             if (threeBytes && code >= 0xFF01 && code <= 0xFF5E) {
@@ -278,7 +280,8 @@ std::string formatNumber(double value, std::string_view pattern) {
     const bool isZero = digits.find_first_not_of('0') == std::string::npos;
 
     const std::size_t firstNonZero = integerDigits.find_first_not_of('0');
-    integerDigits = firstNonZero == std::string::npos ? std::string{} : integerDigits.substr(firstNonZero);
+    integerDigits =
+        firstNonZero == std::string::npos ? std::string{} : integerDigits.substr(firstNonZero);
     if (integerDigits.size() < static_cast<std::size_t>(minimumIntegerDigits)) {
         integerDigits.insert(0, minimumIntegerDigits - integerDigits.size(), '0');
     }

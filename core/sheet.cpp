@@ -6,19 +6,19 @@ namespace lumitrak {
 
 int sourceProgramCode(SourceProgram program) {
     switch (program) {
-    case SourceProgram::Iris: return 0;
-    case SourceProgram::Makari: return 1;
-    case SourceProgram::SImage: return 2;
+        case SourceProgram::Iris: return 0;
+        case SourceProgram::Makari: return 1;
+        case SourceProgram::SImage: return 2;
     }
     return 0;
 }
 
 std::optional<SourceProgram> sourceProgramFromCode(int code) {
     switch (code) {
-    case 0: return SourceProgram::Iris;
-    case 1: return SourceProgram::Makari;
-    case 2: return SourceProgram::SImage;
-    default: return std::nullopt;
+        case 0: return SourceProgram::Iris;
+        case 1: return SourceProgram::Makari;
+        case 2: return SourceProgram::SImage;
+        default: return std::nullopt;
     }
 }
 

@@ -2,9 +2,7 @@
 
 namespace lumitrak {
 
-void clearComparisonRow(PhotometrySheet& sheet, int k) {
-    sheet.comparisonRow(k) = ComparisonRow{};
-}
+void clearComparisonRow(PhotometrySheet& sheet, int k) { sheet.comparisonRow(k) = ComparisonRow{}; }
 
 void clearMeasuredColumn(PhotometrySheet& sheet) {
     for (ComparisonRow& row : sheet.comparisonRows) row.measuredText.clear();
@@ -30,8 +28,6 @@ void clearRowsWithoutCatalog(PhotometrySheet& sheet) {
     }
 }
 
-void clearAveragingSlot(PhotometrySheet& sheet, int n) {
-    sheet.averagingSlot(n) = AveragingSlot{};
-}
+void clearAveragingSlot(PhotometrySheet& sheet, int n) { sheet.averagingSlot(n) = AveragingSlot{}; }
 
 }  // namespace lumitrak

@@ -48,9 +48,7 @@ std::size_t advanceCharacters(std::string_view text, std::size_t pos, std::size_
 
 // 2.5 x ln(1 / count) / ln(10), in this order; not a finite number for a count <= 0, an
 // infinity, or a count so small that its reciprocal overflows.
-double instrumentalMagnitude(double count) {
-    return 2.5 * std::log(1.0 / count) / std::log(10.0);
-}
+double instrumentalMagnitude(double count) { return 2.5 * std::log(1.0 / count) / std::log(10.0); }
 
 // Adds the magnitude of one more star's count to the reading, written only while it is kept;
 // false, with the reading stopped, when the count gives no magnitude.

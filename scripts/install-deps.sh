@@ -16,7 +16,7 @@ run=(
 package=(dpkg-dev file)
 test=(
   googletest libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
   xvfb xauth x11-utils imagemagick openbox wmctrl xdotool
   locales appstream desktop-file-utils
 )

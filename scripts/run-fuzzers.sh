@@ -6,7 +6,7 @@ seconds=${1:-30}
 build=build-fuzz
 CXX=clang++ CC=clang cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLUMITRAK_BUILD_GUI=OFF -DLUMITRAK_BUILD_TESTS=OFF -DLUMITRAK_BUILD_FUZZ=ON \
-  -DLUMITRAK_SANITIZE=ON >/dev/null
+  -DLUMITRAK_SANITIZE=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$build" -j "$(nproc)"
 mapfile -t targets < <(find "$build/fuzz" -type f -executable -name 'lumitrak_fuzz_*' | sort)
 if [ ${#targets[@]} -eq 0 ]; then echo "no fuzz targets built" >&2; exit 1; fi

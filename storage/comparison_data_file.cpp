@@ -53,7 +53,9 @@ std::string shownText(const std::optional<std::string_view>& value) {
     return value ? numberToDecimalText(textToNumber(*value)) : std::string{};
 }
 
-std::string storedText(const std::string& shown) { return numberToPlainText(textToNumber(shown)) + " "; }
+std::string storedText(const std::string& shown) {
+    return numberToPlainText(textToNumber(shown)) + " ";
+}
 
 }  // namespace
 

@@ -13,7 +13,8 @@ namespace lumitrak {
 inline constexpr std::string_view kComparisonDataFileName = "compdata.txt";
 
 // One line per row whose measured text is not empty, rows top to bottom: each number as
-// numberToPlainText writes it plus one blank, the comma between them, CR LF (" 12.345 , 10.2 \r\n").
+// numberToPlainText writes it plus one blank, the comma between them, CR LF (" 12.345 , 10.2
+// \r\n").
 std::string comparisonDataText(const PhotometrySheet& sheet);
 
 // At most 20 records read from the text, each as two values ended by a comma or a line end

@@ -22,7 +22,8 @@ PhotometrySheet fullSheet() {
     }
     sheet.variableMeasuredText = "-9.123";
     for (int n = 1; n <= kAveragingSlots; ++n) {
-        sheet.averagingSlot(n) = {formatNumber(12.3 + 0.01 * n, "##.000"), formatNumber(0.02 + 0.001 * n, "#0.000")};
+        sheet.averagingSlot(n) = {formatNumber(12.3 + 0.01 * n, "##.000"),
+                                  formatNumber(0.02 + 0.001 * n, "#0.000")};
     }
     return sheet;
 }

@@ -64,9 +64,7 @@ std::size_t sizeOf(const benchmark::State& state) {
     return static_cast<std::size_t>(state.range(0));
 }
 
-void BM_JoinLines(benchmark::State& state) {
-    run(state, irisFile(), joinFileLines);
-}
+void BM_JoinLines(benchmark::State& state) { run(state, irisFile(), joinFileLines); }
 void BM_JoinLinesEmptyLines(benchmark::State& state) {
     run(state, repeated("\r\n", sizeOf(state)), joinFileLines);
 }

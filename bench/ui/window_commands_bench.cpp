@@ -65,14 +65,13 @@ private slots:
     // The graph window's first drawing: the fit captions refreshed, the retained image drawn.
     void graphFirstDrawing() {
         lumitrak::PhotometrySheet sheet = fullSheet();
-        QBENCHMARK {
-            lumitrak::Form2 graph(sheet);
-        }
+        QBENCHMARK { lumitrak::Form2 graph(sheet); }
     }
 
 private:
     QLineEdit* field(int k, bool measured) const {
-        const int number = k <= 15 ? (measured ? 2 * k - 1 : 2 * k) : (measured ? 2 * k + 6 : 2 * k + 7);
+        const int number =
+            k <= 15 ? (measured ? 2 * k - 1 : 2 * k) : (measured ? 2 * k + 6 : 2 * k + 7);
         return window_->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(number));
     }
     std::unique_ptr<lumitrak::Form1> window_;

@@ -38,7 +38,8 @@ bool hasPatternShape(const std::string& text, int minimumIntegerDigits, int mand
     for (; i < text.size(); ++i) {
         if (text[i] < '0' || text[i] > '9') return false;
     }
-    return fraction >= static_cast<std::size_t>(mandatory) && fraction <= static_cast<std::size_t>(places);
+    return fraction >= static_cast<std::size_t>(mandatory) &&
+           fraction <= static_cast<std::size_t>(places);
 }
 
 struct Pattern {
@@ -46,8 +47,8 @@ struct Pattern {
     int minimumIntegerDigits, mandatory, places;
 };
 constexpr Pattern kPatterns[] = {
-    {"##.000", 0, 3, 3},   {"#0.000", 1, 3, 3},   {"#0.00", 1, 2, 2},     {"##.####0", 0, 5, 5},
-    {"###.###", 0, 0, 3},  {"#####.00", 0, 2, 2}, {"####.00", 0, 2, 2},
+    {"##.000", 0, 3, 3},  {"#0.000", 1, 3, 3},   {"#0.00", 1, 2, 2},   {"##.####0", 0, 5, 5},
+    {"###.###", 0, 0, 3}, {"#####.00", 0, 2, 2}, {"####.00", 0, 2, 2},
 };
 
 }  // namespace
@@ -68,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string plain = lumitrak::numberToPlainText(x);
     const double back = lumitrak::textToNumber(plain);
     if (back != roundTo15Digits(x)) fail("numberToPlainText round trip", plain);
-    if (plain.empty() || (plain[0] != ' ' && plain[0] != '-')) fail("numberToPlainText sign", plain);
+    if (plain.empty() || (plain[0] != ' ' && plain[0] != '-'))
+        fail("numberToPlainText sign", plain);
 
     if (lumitrak::textToNumber(lumitrak::numberToDecimalText(x)) != roundTo15Digits(x)) {
         fail("numberToDecimalText round trip", lumitrak::numberToDecimalText(x));
@@ -82,7 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The shown text is the value rounded to the pattern's places.
         const double shown = lumitrak::textToNumber(formatted);
         const double step = std::pow(10.0, -p.places);
-        if (std::fabs(x) < 1e12 && std::fabs(shown - roundTo15Digits(x)) > step * 0.5000001 + std::fabs(x) * 1e-15) {
+        if (std::fabs(x) < 1e12 &&
+            std::fabs(shown - roundTo15Digits(x)) > step * 0.5000001 + std::fabs(x) * 1e-15) {
             fail("formatNumber rounding", std::string(p.text) + " " + formatted + " " + plain);
         }
     }

@@ -63,7 +63,8 @@ ComparisonGraph drawComparisonGraph(PhotometrySheet& sheet) {
     // Without a fit the captions still hold the previous table's line, so no offset lines.
     if (fitDefined && scaleDefined) {
         const double a = textToNumber(textFromCharacter(sheet.slopeCaption, kCaptionNumberStart));
-        const double b = textToNumber(textFromCharacter(sheet.constantCaption, kCaptionNumberStart));
+        const double b =
+            textToNumber(textFromCharacter(sheet.constantCaption, kCaptionNumberStart));
         const double e = textToNumber(sheet.photometricErrorCaption);
         for (const double offset : {3 * e, -3 * e, 2 * e, -2 * e}) {
             const std::optional<SurfaceLine> ends = offsetLineEnds(scale, a, b, offset);

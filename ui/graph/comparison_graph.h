@@ -26,10 +26,10 @@ struct SurfaceLine {
 
 struct ComparisonGraph {
     GraphScale scale;
-    std::vector<SurfacePoint> dots;         // one per plotted star, in sorted order
-    SurfaceLine diagonal;                   // (0, 0) to (kGraphExtent, kGraphExtent), always drawn
-    std::vector<SurfaceLine> offsetLines;   // +3e, -3e, +2e, -2e; only their parts on the surface
-    std::string explanation;                // why something is missing; empty when all is drawn
+    std::vector<SurfacePoint> dots;        // one per plotted star, in sorted order
+    SurfaceLine diagonal;                  // (0, 0) to (kGraphExtent, kGraphExtent), always drawn
+    std::vector<SurfaceLine> offsetLines;  // +3e, -3e, +2e, -2e; only their parts on the surface
+    std::string explanation;               // why something is missing; empty when all is drawn
 };
 
 // The heights at the left and right edges of the line magnitude = a x measured value + b + offset,

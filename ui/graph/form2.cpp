@@ -1,10 +1,9 @@
 #include "ui/graph/form2.h"
 
-#include <optional>
-#include <string>
-
 #include <QLabel>
 #include <QScreen>
+#include <optional>
+#include <string>
 
 #include "ui/graph/comparison_graph.h"
 #include "ui/graph/graph_image.h"
@@ -20,8 +19,8 @@ constexpr QRect kLabelGeometry(8, 304, 289, 17);
 }  // namespace
 
 Form2::Form2(PhotometrySheet& sheet, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       picture_(new GraphPicture(this)),
       label_(new QLabel(this)) {
     setObjectName("Form2");

@@ -1,12 +1,11 @@
 #include "ui/graph/graph_image.h"
 
-#include <cmath>
-
 #include <QLineF>
 #include <QPainter>
 #include <QPen>
 #include <QRect>
 #include <QRectF>
+#include <cmath>
 
 namespace lumitrak {
 namespace {

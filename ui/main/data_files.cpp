@@ -24,7 +24,8 @@ DataFileRead failed(const QString& reason) { return {DataFileRead::Status::Faile
 void syncFolderOf(const QString& path) {
 #ifdef Q_OS_UNIX
     const QString folder = QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath();
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
@@ -49,7 +50,8 @@ DataFileRead readDataFile(const QString& path) {
 QString writeDataFile(const QString& path, std::string_view bytes) {
     const QFileInfo existing(path);
     // A file made read-only is kept, also for an account that could write it all the same.
-    if (existing.isFile() && (!existing.isWritable() || !(existing.permissions() & QFileDevice::WriteOwner)))
+    if (existing.isFile() &&
+        (!existing.isWritable() || !(existing.permissions() & QFileDevice::WriteOwner)))
         return toQString(kReadOnlyFileReason);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();

@@ -13,7 +13,6 @@
 namespace lumitrak {
 namespace {
 
-
 DroppedFileText refused(std::string_view message, const QString& name) {
     DroppedFileText result;
     result.errorMessage = toQString(message);

@@ -27,11 +27,11 @@ namespace {
 // The message a measurement ends with, if any.
 std::string_view messageOf(MeasureOutcome outcome) {
     switch (outcome) {
-    case MeasureOutcome::Measured: return {};
-    case MeasureOutcome::MissingVariableValue: return kMissingVariableValueMessage;
-    case MeasureOutcome::AveragingAreaFull: return kAveragingAreaFullMessage;
-    case MeasureOutcome::FitUndefined: return kFitUndefinedMessage;
-    case MeasureOutcome::MagnitudeUndefined: return kMagnitudeUndefinedMessage;
+        case MeasureOutcome::Measured: return {};
+        case MeasureOutcome::MissingVariableValue: return kMissingVariableValueMessage;
+        case MeasureOutcome::AveragingAreaFull: return kAveragingAreaFullMessage;
+        case MeasureOutcome::FitUndefined: return kFitUndefinedMessage;
+        case MeasureOutcome::MagnitudeUndefined: return kMagnitudeUndefinedMessage;
     }
     return {};
 }
@@ -76,11 +76,14 @@ void Form1::connectControls() {
     onClick(QStringLiteral("Command26"), [this] { Command26_Click(); });
     onClick(QStringLiteral("Command27"), [this] { Command27_Click(); });
     for (int k = 1; k <= kComparisonRows; ++k) {
-        connect(controls_.rowClearButtons[k - 1], &QPushButton::clicked, this, [this, k] { clearComparisonRow(k); });
-        connect(controls_.rowSelectButtons[k - 1], &QPushButton::clicked, this, [this, k] { selectVariableStar(k); });
+        connect(controls_.rowClearButtons[k - 1], &QPushButton::clicked, this,
+                [this, k] { clearComparisonRow(k); });
+        connect(controls_.rowSelectButtons[k - 1], &QPushButton::clicked, this,
+                [this, k] { selectVariableStar(k); });
     }
     for (int n = 1; n <= kAveragingSlots; ++n) {
-        connect(controls_.slotClearButtons[n - 1], &QPushButton::clicked, this, [this, n] { clearAveragingSlot(n); });
+        connect(controls_.slotClearButtons[n - 1], &QPushButton::clicked, this,
+                [this, n] { clearAveragingSlot(n); });
     }
     controls_.variableMeasuredField->installEventFilter(this);
     connect(controls_.importArea, &ImportArea::urlsDropped, this,
@@ -97,7 +100,9 @@ void Form1::showMessage(std::string_view title, const QString& text) {
     messageBoxes_->showMessage(toQString(title), text);
 }
 
-void Form1::command1_click() { runOnSheet([](PhotometrySheet& s) { clearAllComparisonRows(s); }); }
+void Form1::command1_click() {
+    runOnSheet([](PhotometrySheet& s) { clearAllComparisonRows(s); });
+}
 
 void Form1::Command17_Click() {
     MeasureOutcome outcome = MeasureOutcome::Measured;
@@ -106,7 +111,9 @@ void Form1::Command17_Click() {
     if (!message.empty()) showMessage(kApplicationTitle, message);
 }
 
-void Form1::Command18_Click() { runOnSheet([](PhotometrySheet& s) { computeAverages(s); }); }
+void Form1::Command18_Click() {
+    runOnSheet([](PhotometrySheet& s) { computeAverages(s); });
+}
 
 void Form1::Command24_Click() {
     // An open graph keeps its drawing: it is only brought to the front.
@@ -122,9 +129,13 @@ void Form1::Command24_Click() {
     graph_->show();
 }
 
-void Form1::Command25_Click() { runOnSheet([](PhotometrySheet& s) { clearMeasuredColumn(s); }); }
+void Form1::Command25_Click() {
+    runOnSheet([](PhotometrySheet& s) { clearMeasuredColumn(s); });
+}
 
-void Form1::Command26_Click() { runOnSheet([](PhotometrySheet& s) { clearCatalogColumn(s); }); }
+void Form1::Command26_Click() {
+    runOnSheet([](PhotometrySheet& s) { clearCatalogColumn(s); });
+}
 
 void Form1::Command27_Click() {
     readSheet();

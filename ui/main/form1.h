@@ -66,7 +66,8 @@ private:
     // A data file written at closing; a failure is reported with Retry and Cancel.
     void saveOrAskToRetry(std::string_view fileName, const std::string& bytes);
     // Every command: the widgets into the sheet, the command on the sheet, the sheet back.
-    template <typename Command> void runOnSheet(Command command) {
+    template <typename Command>
+    void runOnSheet(Command command) {
         readSheet();
         command(sheet_);
         writeSheet();

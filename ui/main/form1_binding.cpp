@@ -71,7 +71,8 @@ void Form1::writeSheet() {
     showText(controls_.weightedAverageLabel, sheet_.weightedAverageCaption);
     showText(controls_.weightedAverageErrorLabel, sheet_.weightedAverageErrorCaption);
     const QString importText = QString::fromStdString(sheet_.importText);
-    if (controls_.importArea->toPlainText() != importText) controls_.importArea->setPlainText(importText);
+    if (controls_.importArea->toPlainText() != importText)
+        controls_.importArea->setPlainText(importText);
     for (std::size_t i = 0; i < controls_.options.size(); ++i) {
         if (sheet_.sourceProgram == kProgramOfOption[i]) controls_.options[i]->setChecked(true);
     }

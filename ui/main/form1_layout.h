@@ -51,7 +51,7 @@ enum class ControlKind {
 struct ControlSpec {
     const char* name;
     ControlKind kind;
-    const char* caption;  // UTF-8
+    const char* caption;           // UTF-8
     int left, top, width, height;  // twips
     const char* frame;
 };
@@ -90,18 +90,18 @@ struct Form1Controls {
     std::array<QLineEdit*, kAveragingSlots> slotMagnitudeFields{};
     std::array<QLineEdit*, kAveragingSlots> slotErrorFields{};
     std::array<QPushButton*, kAveragingSlots> slotClearButtons{};
-    QLineEdit* variableMeasuredField = nullptr;  // Text31
-    QLabel* slopeLabel = nullptr;                // Label10
-    QLabel* constantLabel = nullptr;             // Label12
-    QLabel* correlationLabel = nullptr;          // Label16
-    QLabel* variableMagnitudeLabel = nullptr;    // Label6
-    QLabel* photometricErrorLabel = nullptr;     // Label8
-    QLabel* averageLabel = nullptr;              // Label14
-    QLabel* averageErrorLabel = nullptr;         // Label15
-    QLabel* weightedAverageLabel = nullptr;      // Label19
-    QLabel* weightedAverageErrorLabel = nullptr; // Label20
-    std::array<QRadioButton*, 3> options{};      // Option1..Option3 in SourceProgram order
-    ImportArea* importArea = nullptr;            // Text37
+    QLineEdit* variableMeasuredField = nullptr;   // Text31
+    QLabel* slopeLabel = nullptr;                 // Label10
+    QLabel* constantLabel = nullptr;              // Label12
+    QLabel* correlationLabel = nullptr;           // Label16
+    QLabel* variableMagnitudeLabel = nullptr;     // Label6
+    QLabel* photometricErrorLabel = nullptr;      // Label8
+    QLabel* averageLabel = nullptr;               // Label14
+    QLabel* averageErrorLabel = nullptr;          // Label15
+    QLabel* weightedAverageLabel = nullptr;       // Label19
+    QLabel* weightedAverageErrorLabel = nullptr;  // Label20
+    std::array<QRadioButton*, 3> options{};       // Option1..Option3 in SourceProgram order
+    ImportArea* importArea = nullptr;             // Text37
 };
 
 // Creates every control on `form`, named, placed, styled and named for screen readers, and fixes

@@ -22,7 +22,8 @@ DataFileRead Form1::readReportingFailure(std::string_view fileName) {
     DataFileRead file = readDataFile(toQString(fileName));
     // The window goes on with what it could read; a missing file is no news.
     if (file.status == DataFileRead::Status::Failed)
-        showMessage(kApplicationTitle, toQString(fileNotReadMessage(fileName)) + u'\r' + file.reason);
+        showMessage(kApplicationTitle,
+                    toQString(fileNotReadMessage(fileName)) + u'\r' + file.reason);
     return file;
 }
 
@@ -57,7 +58,8 @@ void Form1::Form_Unload() {
     readSheet();
     // The settings are written on every close, before the question.
     saveOrAskToRetry(kSettingsFileName, settingsFileText(sheet_.sourceProgram));
-    if (messageBoxes_->askOkCancel(toQString(kApplicationTitle), toQString(kSaveComparisonDataPrompt)))
+    if (messageBoxes_->askOkCancel(toQString(kApplicationTitle),
+                                   toQString(kSaveComparisonDataPrompt)))
         saveOrAskToRetry(kComparisonDataFileName, comparisonDataText(sheet_));
     if (graph_) graph_->close();
 }

@@ -26,7 +26,8 @@ namespace {
 // A question whose answer is `yes` or Cancel; `yes` is the default, Escape is Cancel.
 bool askYesOrCancel(QWidget* parent, const QString& title, const QString& text,
                     QMessageBox::StandardButton yes) {
-    QMessageBox box(QMessageBox::NoIcon, title, messageBoxText(text), yes | QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::NoIcon, title, messageBoxText(text), yes | QMessageBox::Cancel,
+                    parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(yes);
     box.setEscapeButton(QMessageBox::Cancel);

@@ -19,7 +19,8 @@ PhotometrySheet sheetWithRows(std::initializer_list<ComparisonRow> rows) {
 
 QString readoutAt(Form2& form, QPointF at) {
     QWidget* picture = form.findChild<QWidget*>("Picture1");
-    QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(picture, &move);
     return form.findChild<QLabel*>("Label1")->text();
 }
@@ -43,40 +44,52 @@ private slots:
     void drawsTheStarsAndReadsOutTheScale() {
         PhotometrySheet sheet = sheetWithRows({{"-10", "9.0"}, {"-9", "10.0"}, {"-8", "11.1"}});
         Form2 form(sheet);
-        QVERIFY(sheet.slopeCaption.starts_with("傾き = 1.0"));  // the fit captions are refreshed first
-        sheet = PhotometrySheet{};                             // the window keeps no reference to it
+        QVERIFY(
+            sheet.slopeCaption.starts_with("傾き = 1.0"));  // the fit captions are refreshed first
+        sheet = PhotometrySheet{};                          // the window keeps no reference to it
         const QImage image = form.graphImage();
         QCOMPARE(form.size(), QSize(302, 331));
         int nearStars = 0;
-        for (const QRect star : {QRect(22, 23, 5, 5), QRect(147, 142, 5, 5), QRect(272, 273, 5, 5)}) {
-            QVERIFY(pixelsIn(image, star, kBlue) >= 10);  // a disc 5 pixels across, partly under the lines
+        for (const QRect star :
+             {QRect(22, 23, 5, 5), QRect(147, 142, 5, 5), QRect(272, 273, 5, 5)}) {
+            QVERIFY(pixelsIn(image, star, kBlue) >=
+                    10);  // a disc 5 pixels across, partly under the lines
             nearStars += pixelsIn(image, star, kBlue);
         }
         QCOMPARE(pixelsIn(image, image.rect(), kBlue), nearStars);
         for (int i = 0; i < 300; ++i) QCOMPARE(image.pixelColor(i, i), kBlack);  // the diagonal
-        QCOMPARE(readoutAt(form, {0, 0}) + " " + readoutAt(form, {300, 300}), QStringLiteral("X=-10.20 / Y=8.79 X=-7.80 / Y=11.31"));
-        QCOMPARE(pointerReadoutText({-1, 1, -1, 1}, 3375, 1125), std::optional<std::string>("X=.50 / Y=-.50"));
+        QCOMPARE(readoutAt(form, {0, 0}) + " " + readoutAt(form, {300, 300}),
+                 QStringLiteral("X=-10.20 / Y=8.79 X=-7.80 / Y=11.31"));
+        QCOMPARE(pointerReadoutText({-1, 1, -1, 1}, 3375, 1125),
+                 std::optional<std::string>("X=.50 / Y=-.50"));
     }
 
-    // Error 0.03 about magnitude = measured + 10: lines 3e and 2e (7.5, 5 px) about the fit at 147.5.
+    // Error 0.03 about magnitude = measured + 10: lines 3e and 2e (7.5, 5 px) about the fit at
+    // 147.5.
     void offsetLinesLieAtThreeAndTwoErrorsAboutTheFit() {
-        PhotometrySheet sheet = sheetWithRows({{"1", "11.03"}, {"2", "11.97"}, {"3", "12.97"}, {"4", "14.03"}});
+        PhotometrySheet sheet =
+            sheetWithRows({{"1", "11.03"}, {"2", "11.97"}, {"3", "12.97"}, {"4", "14.03"}});
         const QImage image = Form2(sheet).graphImage();
         QCOMPARE(sheet.photometricErrorCaption, std::string("0.03"));
         QCOMPARE(pixelsIn(image, {150, 0, 1, 300}, kBlack), 5);
-        for (const int y : {140, 142, 150, 152, 155}) QVERIFY2(pixelsIn(image, {150, y - 1, 1, 3}, kBlack), qPrintable(QString::number(y)));
+        for (const int y : {140, 142, 150, 152, 155})
+            QVERIFY2(pixelsIn(image, {150, y - 1, 1, 3}, kBlack), qPrintable(QString::number(y)));
     }
 
-    // Without a line: the reason, only the diagonal (not an earlier table's lines), no false read-out.
+    // Without a line: the reason, only the diagonal (not an earlier table's lines), no false
+    // read-out.
     void undefinedCasesOpenWithAnExplanation_data() {
         QTest::addColumn<PhotometrySheet>("sheet");
         QTest::addColumn<QString>("explanation");
-        const QString needsTwo = kGraphNeedsTwoStarsMessage.data(), noFit = kGraphFitUndefinedMessage.data();
+        const QString needsTwo = kGraphNeedsTwoStarsMessage.data(),
+                      noFit = kGraphFitUndefinedMessage.data();
         QTest::newRow("no row") << PhotometrySheet{} << needsTwo;
         QTest::newRow("one row") << sheetWithRows({{"5", "10"}}) << needsTwo;
-        QTest::newRow("equal measured values") << sheetWithRows({{"5", "10"}, {"5", "11"}}) << noFit;
+        QTest::newRow("equal measured values")
+            << sheetWithRows({{"5", "10"}, {"5", "11"}}) << noFit;
         QTest::newRow("equal catalog values") << sheetWithRows({{"5", "10"}, {"6", "10"}}) << noFit;
-        QTest::newRow("sums overflow") << sheetWithRows({{"-3E300", "1"}, {"-2E300", "2"}, {"-1E300", "4"}}) << noFit;
+        QTest::newRow("sums overflow")
+            << sheetWithRows({{"-3E300", "1"}, {"-2E300", "2"}, {"-1E300", "4"}}) << noFit;
     }
     void undefinedCasesOpenWithAnExplanation() {
         QFETCH(PhotometrySheet, sheet);
@@ -88,8 +101,10 @@ private slots:
         Form2 form(sheet);
         QCOMPARE(sheet, before);
         QCOMPARE(form.findChild<QLabel*>("Label1")->text(), explanation);
-        for (const QPointF at : {QPointF(0, 0), QPointF(150, 150)}) QVERIFY(!readoutAt(form, at).contains("nan", Qt::CaseInsensitive));
-        for (const int x : {20, 150, 280}) QCOMPARE(pixelsIn(form.graphImage(), {x, 0, 1, 300}, kBlack), 1);
+        for (const QPointF at : {QPointF(0, 0), QPointF(150, 150)})
+            QVERIFY(!readoutAt(form, at).contains("nan", Qt::CaseInsensitive));
+        for (const int x : {20, 150, 280})
+            QCOMPARE(pixelsIn(form.graphImage(), {x, 0, 1, 300}, kBlack), 1);
     }
 };
 

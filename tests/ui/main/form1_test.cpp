@@ -6,6 +6,7 @@
 
 #include <QTest>
 #include <QtWidgets>
+#include <functional>
 
 #include "core/messages.h"
 #include "ui/main/desktop_setup.h"
@@ -17,18 +18,51 @@ using namespace lumitrak;
 
 namespace {
 
-// The text of every box is recorded; every question is answered Cancel.
+// Every box is recorded, title and text; a question gets the test's answer (true: OK or Retry).
+using Answer = std::function<bool(const QString& text)>;
 struct RecordingMessageBoxes : MessageBoxes {
-    explicit RecordingMessageBoxes(QStringList& shown) : shown(shown) {}
-    void showMessage(const QString&, const QString& text) override { shown << text; }
-    bool askOkCancel(const QString&, const QString& text) override { return cancel(text); }
-    bool askRetryCancel(const QString&, const QString& text) override { return cancel(text); }
-    bool cancel(const QString& text) {
-        shown << text;
-        return false;
+    RecordingMessageBoxes(QStringList& titles, QStringList& shown, Answer answer)
+        : titles(titles), shown(shown), answer(std::move(answer)) {}
+    void showMessage(const QString& title, const QString& text) override { record(title, text); }
+    bool askOkCancel(const QString& title, const QString& text) override {
+        record(title, text);
+        return answer(text);
     }
+    bool askRetryCancel(const QString& title, const QString& text) override {
+        record(title, text);
+        return answer(text);
+    }
+    void record(const QString& title, const QString& text) {
+        titles << title;
+        shown << text;
+    }
+    QStringList& titles;
     QStringList& shown;
+    Answer answer;
 };
+
+bool cancel(const QString&) { return false; }
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Two lines of a message box: a carriage return between them.
+QString twoLines(std::string_view first, std::string_view second) {
+    return fromUtf8(first) + "\r" + fromUtf8(second);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+    return file.readAll();
+}
 
 // "Text" 1 to 3 gives Text1, Text2, Text3.
 QStringList numbered(const QString& prefix, int first, int last) {
@@ -39,9 +73,12 @@ QStringList numbered(const QString& prefix, int first, int last) {
 
 // A shown main window in the current folder, driven through its controls by name.
 struct Window {
+    QStringList titles;
     QStringList shown;
     std::unique_ptr<Form1> form;
-    Window() : form(std::make_unique<Form1>(std::make_unique<RecordingMessageBoxes>(shown))) {
+    explicit Window(Answer answer = cancel)
+        : form(std::make_unique<Form1>(
+              std::make_unique<RecordingMessageBoxes>(titles, shown, std::move(answer)))) {
         form->show();
     }
     template <typename T = QWidget>
@@ -103,10 +140,8 @@ class Form1Test : public QObject {
     std::unique_ptr<Window> w_;
 
     QUrl writeUrl(const QString& name, const QByteArray& bytes) {
-        QFile file(dropped_.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        return QUrl::fromLocalFile(file.fileName());
+        writeFile(dropped_.filePath(name), bytes);
+        return QUrl::fromLocalFile(dropped_.filePath(name));
     }
 
 private slots:
@@ -189,6 +224,152 @@ private slots:
         QVERIFY(w_->shown.empty());
     }
 
+    // A command that cannot go on says why in the window's box, under the right title.
+    void commandsReportTheirMessages_data() {
+        QTest::addColumn<QStringList>("typed");  // field, text, field, text ...
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("magnitude");  // Label6 afterwards
+        const QStringList line{"Text1", "10", "Text2", "10", "Text3", "11", "Text4", "11"};
+        QStringList full = line + QStringList{"Text31", "12.25"};
+        for (int n = 1; n <= kAveragingSlots; ++n) full << slotMagnitudeFieldName(n) << " ";
+        QTest::newRow("no variable value")
+            << line << "Command17"
+            << "Lumitrak" << fromUtf8(kMissingVariableValueMessage) << "--.--";
+        const QStringList oneStar{"Text1", "10", "Text2", "10", "Text31", "12"};
+        QTest::newRow("no fit") << oneStar << "Command17"
+                                << "Lumitrak" << fromUtf8(kFitUndefinedMessage) << "--.--";
+        QTest::newRow("area full") << full << "Command17"
+                                   << "Lumitrak" << fromUtf8(kAveragingAreaFullMessage) << "12.250";
+        const QStringList negative{"Text1", "10"};
+        QTest::newRow("negative count")
+            << negative << "Command27"
+            << "data error" << fromUtf8(kNegativeCountMessage) << "--.--";
+    }
+    void commandsReportTheirMessages() {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, button);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        QFETCH(QString, magnitude);
+        for (qsizetype i = 0; i < typed.size(); i += 2) w_->type(typed[i], typed[i + 1]);
+        w_->find<QPlainTextEdit>("Text37")->setPlainText(" 1000 SEMICTRD -5 SEMICTRD");
+        w_->find<QRadioButton>("Option3")->click();
+        w_->click(button);
+        QCOMPARE(w_->titles, QStringList{title});
+        QCOMPARE(w_->shown, QStringList{message});
+        QCOMPARE(w_->text("Label6"), magnitude);
+        // A stopped import keeps the rows it wrote before the bad count.
+        QCOMPARE(w_->text("Text1"), button == "Command27" ? "-7.5" : typed[1]);
+    }
+
+    // Both files are read at opening; one that exists but cannot be read is reported, and a pipe
+    // never blocks the start.
+    void openingReadsBothFiles_data() {
+        QTest::addColumn<QByteArray>("settings");  // the file's bytes, or "folder"
+        QTest::addColumn<QByteArray>("table");     // the file's bytes, or "pipe"
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("rows");  // Text1, Text2, Text3, Text5
+        QTest::addColumn<QString>("message");
+        const QStringList empty{"", "", "", ""};
+        QTest::newRow("both files")
+            << QByteArray(" 1 \r\n") << QByteArray(" 12.345 , 10.2 \r\n .5 , 11 \r\n") << "Option2"
+            << QStringList{"12.345", "10.2", "0.5", ""} << QString();
+        QTest::newRow("unknown code")
+            << QByteArray(" 5 \r\n") << QByteArray() << "Option1" << empty << QString();
+        QTest::newRow("settings: a folder")
+            << QByteArray("folder") << QByteArray() << "Option1" << empty
+            << twoLines(fileNotReadMessage("lumitrak.ini"), kNotRegularFileReason);
+        QTest::newRow("table: a pipe")
+            << QByteArray() << QByteArray("pipe") << "Option1" << empty
+            << twoLines(fileNotReadMessage("compdata.txt"), kNotRegularFileReason);
+    }
+    void openingReadsBothFiles() {
+        QFETCH(QByteArray, settings);
+        QFETCH(QByteArray, table);
+        QFETCH(QString, option);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, message);
+        if (settings == "folder")
+            QVERIFY(QDir::current().mkdir("lumitrak.ini"));
+        else
+            writeFile("lumitrak.ini", settings);
+        if (table == "pipe")
+            QCOMPARE(mkfifo("compdata.txt", 0600), 0);
+        else
+            writeFile("compdata.txt", table);
+        Window w;
+        QVERIFY(w.find<QRadioButton>(option)->isChecked());
+        QCOMPARE(w.texts({"Text1", "Text2", "Text3", "Text5"}), rows);
+        QCOMPARE(w.shown, message.isEmpty() ? QStringList() : QStringList{message});
+    }
+
+    // Settings first, then the question; a read-only file is kept unless made writable before
+    // Retry; a linked table stays a link; the graph window closes with the main one.
+    void closingSavesTheFiles_data() {
+        QTest::addColumn<QString>("file");  // the file made read-only, or linked
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QList<bool>>("answers");  // to the questions in turn
+        QTest::addColumn<QByteArray>("saved");     // the file's bytes afterwards
+        const QByteArray row(" 10 , 0 \r\n");
+        const QByteArray old("old");
+        QTest::newRow("table, OK") << "compdata.txt" << false << QList<bool>{true} << row;
+        QTest::newRow("table, Cancel") << "compdata.txt" << false << QList<bool>{false} << old;
+        QTest::newRow("read-only settings, Retry")
+            << "lumitrak.ini" << true << QList<bool>{true, false} << QByteArray(" 2 \r\n");
+        QTest::newRow("read-only settings, Cancel")
+            << "lumitrak.ini" << true << QList<bool>{false, false} << old;
+        QTest::newRow("read-only table, Retry")
+            << "compdata.txt" << true << QList<bool>{true, true} << row;
+        QTest::newRow("read-only table, Cancel")
+            << "compdata.txt" << true << QList<bool>{true, false} << old;
+        QTest::newRow("table behind a link") << "night.txt" << false << QList<bool>{true} << row;
+    }
+    void closingSavesTheFiles() {
+        QFETCH(QString, file);
+        QFETCH(bool, readOnly);
+        QFETCH(QList<bool>, answers);
+        QFETCH(QByteArray, saved);
+        const QFile::Permissions rights = QFile::ReadOwner | QFile::ReadGroup;
+        writeFile(file, "old");
+        QVERIFY(QFile::setPermissions(file, readOnly ? rights : rights | QFile::WriteOwner));
+        if (file == "night.txt") QVERIFY(QFile::link(file, "compdata.txt"));
+        QStringList questions;
+        QByteArray settingsAtQuestion;
+        Window w([&](const QString& text) {
+            questions << text;
+            if (text == fromUtf8(kSaveComparisonDataPrompt))
+                settingsAtQuestion = readFile("lumitrak.ini");
+            else
+                QFile::setPermissions(file, rights | QFile::WriteOwner);  // mended before Retry
+            return answers.value(questions.size() - 1);
+        });
+        w.type("Text1", "10");
+        w.find<QRadioButton>("Option3")->setChecked(true);
+        w.click("Command24");
+        QPointer<Form2> graph = w.form->graphWindow();
+        QVERIFY(graph);
+        QVERIFY(w.form->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!graph);
+        QCOMPARE(readFile(file), saved);
+        QCOMPARE(questions.size(), answers.size());
+        const QString kept = file == "lumitrak.ini" ? file : QStringLiteral("compdata.txt");
+        const QString failed =
+            twoLines(fileNotSavedMessage(kept.toStdString()), kReadOnlyFileReason);
+        for (const QString& question : questions) {
+            QVERIFY2(question == fromUtf8(kSaveComparisonDataPrompt) || question == failed,
+                     qPrintable(question));
+        }
+        // Group and others keep what they had; the owner's write bit is the test's own.
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        QCOMPARE(QFileInfo(file).permissions() & (others | QFile::ReadOwner), rights);
+        QCOMPARE(settingsAtQuestion, readFile("lumitrak.ini"));  // written before the question
+        if (file == "night.txt") QVERIFY(QFileInfo("compdata.txt").isSymLink());
+    }
+
     // The first file dropped is decoded into the area; no text file is refused with a reason.
     void dropsOntoTheImportArea_data() {
         QTest::addColumn<QList<QUrl>>("dropped");
@@ -209,8 +390,7 @@ private slots:
         const auto refused = [](const char* name, const QUrl& url, std::string_view text) {
             const QString file = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile())
                                                    : url.toDisplayString();
-            const QString reason = QString::fromUtf8(text.data(), qsizetype(text.size()));
-            QTest::newRow(name) << QList<QUrl>{url} << reason + "\r" + file;
+            QTest::newRow(name) << QList<QUrl>{url} << fromUtf8(text) + "\r" + file;
         };
         refused("web address", QUrl("https://example.org/out.txt"), kDropWithoutFileMessage);
         refused("folder", QUrl::fromLocalFile(dropped_.path()), kFolderDroppedMessage);
@@ -239,6 +419,20 @@ private slots:
         }
         QCOMPARE(area->toPlainText(), QStringLiteral("kept"));
         QCOMPARE(w_->shown, QStringList{shown});
+    }
+
+    // A paste is taken up to the limit, less the selection it replaces; one beyond it is refused.
+    void pastesUpToTheLimit() {
+        auto* area = w_->find<QPlainTextEdit>("Text37");
+        area->setPlainText("replaced");
+        area->selectAll();
+        const QString almost(kImportTextLimit - 1, u'x');
+        for (const QString& text : {almost, QStringLiteral("yz"), QStringLiteral("y")}) {
+            QGuiApplication::clipboard()->setText(text);
+            area->paste();
+        }
+        QCOMPARE(area->toPlainText(), almost + "y");
+        QCOMPARE(w_->shown, QStringList{fromUtf8(kPasteTooLargeMessage)});
     }
 
     // Tab: the rows, their commands, the variable, the slots, the bottom line, the "s" buttons.

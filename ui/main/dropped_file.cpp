@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <optional>
 
 #include "core/messages.h"
 #include "import/loader.h"
@@ -20,9 +21,21 @@ DroppedFileText refused(std::string_view message, const QString& name) {
     return result;
 }
 
-// UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark dropped), otherwise CP932,
-// the code page in which the photometry programs write on Japanese Windows.
+// UTF-16 with its byte-order mark, as a Windows editor saves "Unicode"; otherwise nothing.
+std::optional<QStringDecoder::Encoding> utf16Encoding(const QByteArray& bytes) {
+    if (bytes.startsWith("\xff\xfe")) return QStringDecoder::Utf16LE;
+    if (bytes.startsWith("\xfe\xff")) return QStringDecoder::Utf16BE;
+    return std::nullopt;
+}
+
+// UTF-16 after its byte-order mark; UTF-8 when the bytes are valid UTF-8 (a leading byte-order
+// mark dropped), otherwise CP932, the code page in which the photometry programs write on
+// Japanese Windows.
 QString decodeFileText(const QByteArray& bytes) {
+    if (const auto encoding = utf16Encoding(bytes)) {
+        QStringDecoder utf16(*encoding, QStringDecoder::Flag::Stateless);
+        return utf16(QByteArrayView(bytes).sliced(2));
+    }
     // Stateless: a sequence cut off at the end of the file is an error, not a pending state.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
@@ -54,7 +67,8 @@ DroppedFileText readDroppedFile(const QList<QUrl>& urls) {
     const QByteArray bytes = file.read(kImportTextLimit + 1);
     if (file.error() != QFileDevice::NoError) return refused(kFileUnreadableMessage, name);
     if (bytes.size() > kImportTextLimit) return refused(kFileTooLargeMessage, name);
-    if (bytes.contains('\0')) return refused(kNotTextFileMessage, name);
+    // UTF-16 holds NUL bytes in every ASCII character; without its mark they mean binary data.
+    if (!utf16Encoding(bytes) && bytes.contains('\0')) return refused(kNotTextFileMessage, name);
 
     DroppedFileText result;
     result.loaded = true;

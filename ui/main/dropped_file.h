@@ -14,7 +14,8 @@ struct DroppedFileText {
 };
 
 // Takes the first URL of a drop (a local file), checks it, reads its bytes, decodes them as
-// UTF-8 or, when they are not valid UTF-8, as CP932, and joins the lines.
+// UTF-16 after a byte-order mark, as UTF-8 or, when they are not valid UTF-8, as CP932, and joins
+// the lines.
 DroppedFileText readDroppedFile(const QList<QUrl>& urls);
 
 }  // namespace lumitrak

@@ -382,6 +382,9 @@ private slots:
               " 比較星  250 SEMICTRD  500 SEMICTRD");
         loads("UTF-8 with byte-order mark", "\xef\xbb\xbf\xe7\xad\x89 250 SEMICTRD\r 500 SEMICTRD",
               " 等 250 SEMICTRD  500 SEMICTRD");
+        QStringEncoder utf16(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom);
+        const QByteArray unicode = utf16(u"等 250 SEMICTRD\r\n 500 SEMICTRD");
+        loads("UTF-16 with byte-order mark", unicode, " 等 250 SEMICTRD  500 SEMICTRD");
         loads("at the size limit", QByteArray(kImportTextLimit, 'x'),
               QString(kImportTextLimit, u'x').prepend(' '));
         // Nothing ever writes to the pipe: opening it to read would wait.
@@ -396,6 +399,8 @@ private slots:
         refused("folder", QUrl::fromLocalFile(dropped_.path()), kFolderDroppedMessage);
         refused("pipe", QUrl::fromLocalFile(pipe), kFileUnreadableMessage);
         refused("binary", writeUrl("image.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)),
+                kNotTextFileMessage);
+        refused("UTF-16 without byte-order mark", writeUrl("utf16.txt", unicode.sliced(2)),
                 kNotTextFileMessage);
         refused("over the size limit", writeUrl("over.txt", QByteArray(kImportTextLimit + 1, 'x')),
                 kFileTooLargeMessage);

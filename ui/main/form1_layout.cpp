@@ -143,8 +143,13 @@ constexpr int kSlotButtonWidth = 255;
 constexpr int kSlotButtonHeight = 375;
 constexpr int kFirstSlotButtonHeight = 390;
 
+// The window keeps its grey and white whatever the desktop's colours, so every background it sets
+// comes with black text: 11.5 : 1 on the grey, 21 : 1 on the white. A hint is dark enough for
+// 5.7 : 1 on the grey.
 const QColor kGrey(192, 192, 192);
 const QColor kWhite(255, 255, 255);
+const QColor kBlack(0, 0, 0);
+const QColor kHintGrey(64, 64, 64);
 
 QString numbered(const char* kind, int number) {
     return QString::fromLatin1(kind) + QString::number(number);
@@ -167,10 +172,19 @@ double fontPixels(const QWidget* form) {
     return font.pointSizeF() * form->logicalDpiY() / 72.0;
 }
 
-void paintBackground(QWidget* widget, const QColor& colour) {
+// A field's background and text, or a label's, an option's or a frame's (whose title Fusion
+// draws in the Text colour).
+void setColours(QWidget* widget, QPalette::ColorRole background, const QColor& colour) {
     QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), colour);
+    palette.setColor(background, colour);
+    for (const QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(text, kBlack);
+    palette.setColor(QPalette::PlaceholderText, kHintGrey);
     widget->setPalette(palette);
+}
+
+void paintBackground(QWidget* widget, const QColor& colour) {
+    setColours(widget, widget->backgroundRole(), colour);
     widget->setAutoFillBackground(true);
 }
 
@@ -217,17 +231,13 @@ QWidget* makeControl(QWidget* parent, ControlKind kind, const QString& caption) 
             auto* field = new QLineEdit(caption, parent);
             // Any text of any length; nothing is checked while typing.
             field->setMaxLength(std::numeric_limits<int>::max());
-            QPalette palette = field->palette();
-            palette.setColor(QPalette::Base, kWhite);
-            field->setPalette(palette);
+            setColours(field, QPalette::Base, kWhite);
             return field;
         }
         case ControlKind::ImportArea: {
             auto* area = new ImportArea(parent);
             area->setPlainText(caption);
-            QPalette palette = area->palette();
-            palette.setColor(QPalette::Base, kGrey);
-            area->setPalette(palette);
+            setColours(area, QPalette::Base, kGrey);
             return area;
         }
         case ControlKind::Heading:

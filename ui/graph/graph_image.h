@@ -5,11 +5,10 @@
 #include <QImage>
 
 #include "ui/graph/comparison_graph.h"
+#include "ui/graph/window_scale.h"
 
 namespace lumitrak {
 
-// Surface units per logical pixel (15 twips are one pixel at 96 dots per inch).
-inline constexpr int kTwipsPerPixel = 15;
 // The surface's side in logical pixels.
 inline constexpr int kGraphSidePixels = kGraphExtent / kTwipsPerPixel;
 

@@ -5,10 +5,15 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStringList>
 #include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -161,17 +166,6 @@ QString spoken(const char* family, int number, const char* what) {
            QLatin1Char(' ') + QString::fromUtf8(what);
 }
 
-int scaledPixels(int twips, double scale) {
-    return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
-}
-
-// The interface font's size in pixels, from points where it was given in points.
-double fontPixels(const QWidget* form) {
-    const QFont font = form->font();
-    if (font.pixelSize() > 0) return font.pixelSize();
-    return font.pointSizeF() * form->logicalDpiY() / 72.0;
-}
-
 // A field's background and text, or a label's, an option's or a frame's (whose title Fusion
 // draws in the Text colour).
 void setColours(QWidget* widget, QPalette::ColorRole background, const QColor& colour) {
@@ -293,16 +287,83 @@ void nameForScreenReaders(QWidget* control, const QString& accessibleName, const
     if (!toolTip.isEmpty()) control->setToolTip(toolTip);
 }
 
+// Keeps the window, title bar included, within the available area of its screen: where the layout
+// does not fit, the window takes the room there is and the layout scrolls. The frame is known
+// only once the window manager has framed the window, so the window is fitted again when it is.
+class ScreenFit : public QObject {
+public:
+    ScreenFit(QWidget* form, QWidget* client, QScrollArea* scroller)
+        : QObject(form), form_(form), client_(client), scroller_(scroller) {
+        form->installEventFilter(this);
+        fit();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::Show:
+                if (!screenWatched_ && form_->windowHandle()) {
+                    screenWatched_ = true;
+                    connect(form_->windowHandle(), &QWindow::screenChanged, this, &ScreenFit::fit);
+                }
+                fit();
+                break;
+            case QEvent::Move:
+            case QEvent::Resize:
+                if (frameMargins() != fittedWith_) fit();
+                break;
+            default: break;
+        }
+        return false;
+    }
+
+private:
+    // Before the window is framed, room for a title bar as tall as most desktops draw it.
+    QMargins frameMargins() const {
+        const QWindow* window = form_->windowHandle();
+        const QMargins frame = window ? window->frameMargins() : QMargins();
+        return frame.isNull() ? QMargins(4, 40, 4, 4) : frame;
+    }
+
+    void fit() {
+        const QScreen* screen = form_->screen();
+        // While the window is destroyed its layout may already be gone.
+        if (!screen || !client_ || !scroller_) return;
+        fittedWith_ = frameMargins();
+        const QRect available = screen->availableGeometry();
+        const QSize room = available.size().shrunkBy(fittedWith_).expandedTo(QSize(1, 1));
+        const int bar =
+            scroller_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller_);
+        const QSize size = fittedWindowSize(client_->size(), room, bar);
+        if (form_->minimumSize() != size || form_->maximumSize() != size) form_->setFixedSize(size);
+        if (!form_->isVisible()) return;
+        // A window placed partly off the screen is moved back onto it.
+        const QRect frame = form_->frameGeometry();
+        const int left =
+            std::clamp(frame.left(), available.left(),
+                       std::max(available.left(), available.right() + 1 - frame.width()));
+        const int top =
+            std::clamp(frame.top(), available.top(),
+                       std::max(available.top(), available.bottom() + 1 - frame.height()));
+        if (QPoint(left, top) != frame.topLeft()) form_->move(left, top);
+    }
+
+    QWidget* form_;
+    QPointer<QWidget> client_;
+    QPointer<QScrollArea> scroller_;
+    QMargins fittedWith_;
+    bool screenWatched_ = false;
+};
+
 }  // namespace
 
-QRect twipsToPixelRect(const QRect& twips, double scale) {
-    const int left = scaledPixels(twips.x(), scale);
-    const int top = scaledPixels(twips.y(), scale);
-    return QRect(left, top, scaledPixels(twips.x() + twips.width(), scale) - left,
-                 scaledPixels(twips.y() + twips.height(), scale) - top);
+QSize fittedWindowSize(const QSize& layout, const QSize& room, int scrollBarExtent) {
+    bool vertical = layout.height() > room.height();
+    const bool horizontal = layout.width() + (vertical ? scrollBarExtent : 0) > room.width();
+    vertical = vertical || (horizontal && layout.height() + scrollBarExtent > room.height());
+    return QSize(std::min(room.width(), layout.width() + (vertical ? scrollBarExtent : 0)),
+                 std::min(room.height(), layout.height() + (horizontal ? scrollBarExtent : 0)));
 }
-
-double layoutScale(double fontPixels) { return std::max(1.0, fontPixels / kDrawnFontPixels); }
 
 std::span<const ControlSpec> singleControls() { return kSingleControls; }
 
@@ -368,13 +429,18 @@ std::array<FamilySpec, 3> averagingSlotControls(int n) {
 }
 
 Form1Controls buildForm1Controls(QWidget* form) {
-    const double scale = layoutScale(fontPixels(form));
-    form->setFixedSize(
+    const double scale = layoutScale(form);
+    // The controls stand on a client of the drawn size, which the window scrolls when the screen
+    // is too small for it.
+    auto* client = new QWidget(form);
+    client->setObjectName(QStringLiteral("Form1Client"));
+    paintBackground(client, kGrey);
+    client->setFixedSize(
         twipsToPixelRect(QRect(0, 0, kClientWidthTwips, kClientHeightTwips), scale).size());
 
     QHash<QString, QWidget*> byName;
     const auto parentOf = [&](const char* frame) {
-        return frame ? byName.value(QString::fromLatin1(frame)) : form;
+        return frame ? byName.value(QString::fromLatin1(frame)) : client;
     };
     const auto placeFamilyMember = [&](const FamilySpec& spec) {
         QWidget* control =
@@ -442,6 +508,16 @@ Form1Controls buildForm1Controls(QWidget* form) {
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(byName.value(order[i - 1]), byName.value(order[i]));
     }
+
+    auto* scroller = new QScrollArea(form);
+    scroller->setFrameShape(QFrame::NoFrame);
+    // Tab moves along the controls; the area only follows the focus.
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidget(client);
+    auto* layout = new QVBoxLayout(form);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroller);
+    new ScreenFit(form, client, scroller);
     return controls;
 }
 

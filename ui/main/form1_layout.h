@@ -3,11 +3,13 @@
 // reader calls it, and how the controls are built from that description.
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <span>
 
 #include "core/sheet.h"
+#include "ui/graph/window_scale.h"
 
 class QGroupBox;
 class QLabel;
@@ -20,20 +22,13 @@ namespace lumitrak {
 
 class ImportArea;
 
-// At 96 dots per inch a pixel is 15 twips; Qt's high-DPI scaling takes it from there.
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 13716;
 inline constexpr int kClientHeightTwips = 8640;
-// The layout was drawn for a 9-point interface font, 12 pixels at 96 dots per inch.
-inline constexpr double kDrawnFontPixels = 12.0;
 
-// The rectangle in pixels, `scale` times as large as drawn. Edges are rounded rather than sizes,
-// so controls that meet or stand apart in twips still do in pixels.
-QRect twipsToPixelRect(const QRect& twips, double scale = 1.0);
-
-// How much larger than drawn the window is built for an interface font of `fontPixels` pixels:
-// 1 up to the font the layout was drawn for, in proportion to the font's size above it.
-double layoutScale(double fontPixels);
+// The window's size for a layout of `layout` pixels in `room` pixels of screen: the whole layout
+// where it fits, otherwise the room there is, with space for a scroll bar of `scrollBarExtent`
+// pixels wherever one is needed.
+QSize fittedWindowSize(const QSize& layout, const QSize& room, int scrollBarExtent);
 
 enum class ControlKind {
     Frame,        // QGroupBox, grey
@@ -106,7 +101,8 @@ struct Form1Controls {
 
 // Creates every control on `form`, named, placed, styled and named for screen readers, and fixes
 // the window's size. With an interface font larger than the one the layout was drawn for, every
-// position and size grows with the font, so that no caption is cut.
+// position and size grows with the font, so that no caption is cut. The window never reaches past
+// its screen's available area: where the layout does not fit, it scrolls.
 Form1Controls buildForm1Controls(QWidget* form);
 
 // The window's tab order, first to last.

@@ -1,0 +1,34 @@
+#include "ui/graph/window_scale.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace lumitrak {
+namespace {
+
+int scaledPixels(int twips, double scale) {
+    return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
+}
+
+// The font's size in pixels, from points where it was given in points.
+double fontPixels(const QWidget* window) {
+    const QFont font = window->font();
+    if (font.pixelSize() > 0) return font.pixelSize();
+    return font.pointSizeF() * window->logicalDpiY() / 72.0;
+}
+
+}  // namespace
+
+QRect twipsToPixelRect(const QRect& twips, double scale) {
+    const int left = scaledPixels(twips.x(), scale);
+    const int top = scaledPixels(twips.y(), scale);
+    return QRect(left, top, scaledPixels(twips.x() + twips.width(), scale) - left,
+                 scaledPixels(twips.y() + twips.height(), scale) - top);
+}
+
+double layoutScale(double fontPixels) { return std::max(1.0, fontPixels / kDrawnFontPixels); }
+
+double layoutScale(const QWidget* window) { return layoutScale(fontPixels(window)); }
+
+}  // namespace lumitrak

@@ -2,19 +2,22 @@
 
 #include <QLabel>
 #include <QScreen>
+#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "ui/graph/comparison_graph.h"
 #include "ui/graph/graph_image.h"
 #include "ui/graph/graph_picture.h"
+#include "ui/graph/window_scale.h"
 
 namespace lumitrak {
 namespace {
 
-// The client area, 4524 x 4968 twips, and Label1 at (120, 4560), 4335 x 255 twips, in pixels.
-constexpr QSize kClientSize(302, 331);
-constexpr QRect kLabelGeometry(8, 304, 289, 17);
+// The client area, Picture1 and Label1 in twips, as the window was drawn for a 9-point font.
+constexpr QRect kClientTwips(0, 0, 4524, 4968);
+constexpr QRect kPictureTwips(0, 0, kGraphExtent, kGraphExtent);
+constexpr QRect kLabelTwips(120, 4560, 4335, 255);
 
 }  // namespace
 
@@ -26,18 +29,30 @@ Form2::Form2(PhotometrySheet& sheet, QWidget* parent)
     setObjectName("Form2");
     setWindowTitle(QStringLiteral("比較星グラフ"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(kClientSize);
-
-    picture_->move(0, 0);
-    label_->setObjectName("Label1");
-    label_->setGeometry(kLabelGeometry);
 
     const ComparisonGraph graph = drawComparisonGraph(sheet);
     scale_ = graph.scale;
-    const QScreen* shownOn = screen();
-    image_ = renderComparisonGraph(graph, shownOn ? shownOn->devicePixelRatio() : 1.0);
-    picture_->setImage(image_);
+    label_->setObjectName("Label1");
     label_->setText(QString::fromStdString(graph.explanation));
+
+    // The window grows with the interface font as the main window does: the plot as a whole, and
+    // the label at least as high as a line of the read-out and as large as the explanation, whose
+    // Japanese may come from a taller fallback font.
+    const double grown = layoutScale(this);
+    QRect label = twipsToPixelRect(kLabelTwips, grown);
+    label.setSize(label.size().expandedTo(label_->sizeHint()));
+    label.setHeight(std::max(label.height(), label_->fontMetrics().height()));
+    label_->setGeometry(label);
+    QSize client = twipsToPixelRect(kClientTwips, grown).size();
+    client = client.expandedTo(QSize(label.right() + 1, label.bottom() + 1));
+    setFixedSize(client);
+
+    const QScreen* shownOn = screen();
+    const qreal devicePixelRatio = shownOn ? shownOn->devicePixelRatio() : 1.0;
+    image_ = renderComparisonGraph(graph, devicePixelRatio * grown);
+    image_.setDevicePixelRatio(devicePixelRatio);
+    picture_->setGeometry(twipsToPixelRect(kPictureTwips, grown));
+    picture_->setImage(image_);
 
     connect(picture_, &GraphPicture::pointerMoved, this, &Form2::Picture1_MouseMove);
 }

@@ -9,7 +9,6 @@ namespace lumitrak {
 
 GraphPicture::GraphPicture(QWidget* parent) : QWidget(parent) {
     setObjectName("Picture1");
-    setFixedSize(kGraphSidePixels, kGraphSidePixels);
     setMouseTracking(true);  // movement without a pressed button must reach the read-out
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -25,7 +24,8 @@ void GraphPicture::paintEvent(QPaintEvent*) {
 }
 
 void GraphPicture::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF position = event->position() * kTwipsPerPixel;
+    // The surface may be drawn larger than its 4500 units at 15 to the pixel.
+    const QPointF position = event->position() * kGraphExtent / width();
     emit pointerMoved(static_cast<float>(position.x()), static_cast<float>(position.y()));
 }
 

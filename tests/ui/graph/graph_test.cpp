@@ -81,6 +81,30 @@ private slots:
             QVERIFY2(pixelsIn(image, {150, y - 1, 1, 3}, kBlack), qPrintable(QString::number(y)));
     }
 
+    // At 10 to 12 pt the window grows with the font; the explanation and the read-out stay whole.
+    void growsWithTheFont_data() {
+        QTest::addColumn<int>("points");
+        for (const int points : {10, 11, 12}) QTest::addRow("%d pt", points) << points;
+    }
+    void growsWithTheFont() {
+        QFETCH(int, points);
+        PhotometrySheet sheet = sheetWithRows({{"-10", "9.0"}, {"-9", "10.0"}, {"-8", "11.1"}});
+        PhotometrySheet undefined = sheetWithRows({{"5", "10"}, {"5", "11"}});
+        const int widthAt9 = Form2(sheet).width();
+        const auto restoreFont =
+            qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
+        QApplication::setFont(QFont(QApplication::font().family(), points));
+        Form2 plotting(sheet);
+        const qreal side = plotting.findChild<QWidget*>("Picture1")->width();
+        QCOMPARE(readoutAt(plotting, {side, side}), QStringLiteral("X=-7.80 / Y=11.31"));
+        QVERIFY(plotting.width() >= widthAt9 * points / 9 - 1);
+        Form2 explaining(undefined);
+        const auto* label = explaining.findChild<QLabel*>("Label1");
+        const QSize text = label->fontMetrics().size(0, label->text());
+        QCOMPARE(label->contentsRect().size().expandedTo(text), label->contentsRect().size());
+        QVERIFY(explaining.rect().contains(label->geometry()));
+    }
+
     // Without a line: the reason, only the diagonal, no false read-out.
     void undefinedCasesOpenWithAnExplanation_data() {
         QTest::addColumn<PhotometrySheet>("sheet");

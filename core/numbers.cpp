@@ -129,9 +129,23 @@ std::string scaledRoundedDigits(double magnitude, int places) {
     return kept;
 }
 
+// The minus sign, the ideographic space, and what kana mode types for the minus and point keys:
+// the prolonged sound mark and the ideographic full stop, full-width or half-width.
+char otherInputForm(unsigned code) {
+    switch (code) {
+        case 0x2212:
+        case 0x30FC:
+        case 0xFF70: return '-';
+        case 0x3002:
+        case 0xFF61: return '.';
+        case 0x3000: return ' ';
+        default: return '\0';
+    }
+}
+
 // An input method types the full-width forms of ASCII (U+FF01..U+FF5E: "１２．５", "－",
-// "Ｅ", "＆Ｈ"), the minus sign U+2212 and the ideographic space. They are read as their
-// ASCII counterparts; a text of ASCII alone is returned as it is.
+// "Ｅ", "＆Ｈ") and the forms above. They are read as their ASCII counterparts; a text of ASCII
+// alone is returned as it is.
 std::string_view withHalfWidthForms(std::string_view text, std::string& storage) {
     if (text.find_first_of("\xE2\xE3\xEF") == std::string_view::npos) return text;
     storage.clear();
@@ -148,8 +162,8 @@ std::string_view withHalfWidthForms(std::string_view text, std::string& storage)
                 i += 2;
                 continue;
             }
-            if (threeBytes && (code == 0x2212 || code == 0x3000)) {
-                storage += code == 0x2212 ? '-' : ' ';
+            if (const char ascii = threeBytes ? otherInputForm(code) : '\0'; ascii != '\0') {
+                storage += ascii;
                 i += 2;
                 continue;
             }

@@ -15,6 +15,11 @@ ImportArea::ImportArea(QWidget* parent) : QPlainTextEdit(parent) {
     // quadratic time.
     setWordWrapMode(QTextOption::WrapAnywhere);
     setAcceptDrops(true);
+    // Output files hold no tabs worth typing: Tab moves on along the window's keyboard order.
+    setTabChangesFocus(true);
+    // Shown only while the area is empty; it is never part of the text.
+    setPlaceholderText(QStringLiteral(
+        "IRIS、Makari、S.Image の出力ファイルをここにドロップするか、内容を貼り付けてください"));
 }
 
 void ImportArea::dragEnterEvent(QDragEnterEvent* event) {

@@ -2,10 +2,13 @@
 
 #include <QLabel>
 #include <QScreen>
+#include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 
+#include "core/numbers.h"
 #include "ui/graph/comparison_graph.h"
 #include "ui/graph/graph_image.h"
 #include "ui/graph/graph_picture.h"
@@ -18,6 +21,52 @@ namespace {
 constexpr QRect kClientTwips(0, 0, 4524, 4968);
 constexpr QRect kPictureTwips(0, 0, kGraphExtent, kGraphExtent);
 constexpr QRect kLabelTwips(120, 4560, 4335, 255);
+
+// The fit captions start with four characters, "傾き =" and "定数 =", before the number.
+constexpr std::size_t kCaptionNumberStart = 5;
+
+QString captionNumber(const std::string& caption) {
+    return QString::fromStdString(std::string(textFromCharacter(caption, kCaptionNumberStart)))
+        .trimmed();
+}
+
+QString rowList(const QStringList& rows) {
+    return rows.isEmpty() ? QStringLiteral("なし") : QStringLiteral("比較星 ") + rows.join("、");
+}
+
+// In words what the graph shows, for a screen reader: the stars plotted, the lines, and which
+// rows lie beyond two and three photometric errors of the fitted line; or why it is missing.
+QString describeGraph(const PhotometrySheet& sheet, const ComparisonGraph& graph) {
+    const QString count = QStringLiteral("比較星 %1 個を表示しています。").arg(graph.dots.size());
+    if (!graph.explanation.empty()) {
+        const QString explanation = QString::fromStdString(graph.explanation);
+        return graph.dots.empty() ? explanation : count + explanation;
+    }
+    const double a = textToNumber(textFromCharacter(sheet.slopeCaption, kCaptionNumberStart));
+    const double b = textToNumber(textFromCharacter(sheet.constantCaption, kCaptionNumberStart));
+    const double e = textToNumber(sheet.photometricErrorCaption);
+    QStringList beyondTwo;
+    QStringList beyondThree;
+    for (int k = 1; k <= kComparisonRows; ++k) {
+        const ComparisonRow& row = sheet.comparisonRow(k);
+        const double x = textToNumber(row.measuredText);
+        const double y = textToNumber(row.catalogText);
+        if (x == 0 && y == 0) continue;
+        // A star on a line is not beyond it, whatever the last digit of the captions.
+        const double distance = std::fabs(y - (a * x + b)) - 1e-9 * (1 + std::fabs(y));
+        if (distance > 3 * e) {
+            beyondThree << QString::number(k);
+        } else if (distance > 2 * e) {
+            beyondTwo << QString::number(k);
+        }
+    }
+    return count + QStringLiteral(
+                       "左上から右下への対角線と、近似直線 (傾き %1、定数 %2) の上下 2σ と 3σ "
+                       "の線 (σ = %3) があります。2σ と 3σ の間: %4。3σ より外: %5。")
+                       .arg(captionNumber(sheet.slopeCaption), captionNumber(sheet.constantCaption),
+                            QString::fromStdString(sheet.photometricErrorCaption),
+                            rowList(beyondTwo), rowList(beyondThree));
+}
 
 }  // namespace
 
@@ -34,6 +83,10 @@ Form2::Form2(PhotometrySheet& sheet, QWidget* parent)
     scale_ = graph.scale;
     label_->setObjectName("Label1");
     label_->setText(QString::fromStdString(graph.explanation));
+    picture_->setAccessibleName(QStringLiteral("比較星グラフの図"));
+    const QString description = describeGraph(sheet, graph);
+    picture_->setAccessibleDescription(description);
+    setAccessibleDescription(description);
 
     // The window grows with the interface font as the main window does: the plot as a whole, and
     // the label at least as high as a line of the read-out and as large as the explanation, whose

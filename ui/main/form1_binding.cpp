@@ -21,8 +21,12 @@ void showText(QLineEdit* field, const std::string& text) {
     if (field->text() != shown) field->setText(shown);
 }
 
+// A result's name says what it is and its description carries the value: a screen reader hears
+// each new one, as Qt announces every change of a description.
 void showText(QLabel* label, const std::string& text) {
-    label->setText(QString::fromStdString(text));
+    const QString shown = QString::fromStdString(text);
+    label->setText(shown);
+    if (label->accessibleDescription() != shown) label->setAccessibleDescription(shown);
 }
 
 constexpr SourceProgram kProgramOfOption[] = {SourceProgram::Iris, SourceProgram::Makari,

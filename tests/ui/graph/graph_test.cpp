@@ -105,6 +105,22 @@ private slots:
         QVERIFY(explaining.rect().contains(label->geometry()));
     }
 
+    // Stars on magnitude = measured + 10, the middle one 0.9 too faint: the description names it.
+    void describesTheGraphInWords() {
+        for (const auto& [stars, beyond] :
+             {std::pair{9, "2σ と 3σ の間: 比較星 5。3σ より外: なし。"},
+              {19, "2σ と 3σ の間: なし。3σ より外: 比較星 10。"}}) {
+            PhotometrySheet sheet;
+            for (int k = 1; k <= stars; ++k) {
+                const double faint = 2 * k == stars + 1 ? 0.9 : 0.0;
+                sheet.comparisonRow(k) = {std::to_string(k), std::to_string(k + 10 + faint)};
+            }
+            const QString description = Form2(sheet).accessibleDescription();
+            QVERIFY(description.startsWith(QStringLiteral("比較星 %1 個を表示").arg(stars)));
+            QVERIFY2(description.endsWith(QString::fromUtf8(beyond)), qPrintable(description));
+        }
+    }
+
     // Without a line: the reason, only the diagonal, no false read-out.
     void undefinedCasesOpenWithAnExplanation_data() {
         QTest::addColumn<PhotometrySheet>("sheet");
@@ -127,6 +143,7 @@ private slots:
         Form2 form(sheet);
         QCOMPARE(sheet, before);
         QCOMPARE(form.findChild<QLabel*>("Label1")->text(), explanation);
+        QVERIFY(form.accessibleDescription().endsWith(explanation));
         for (const QPointF at : {QPointF(0, 0), QPointF(150, 150)})
             QVERIFY(!readoutAt(form, at).contains("nan", Qt::CaseInsensitive));
         for (const int x : {20, 150, 280})

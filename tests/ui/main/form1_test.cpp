@@ -14,6 +14,21 @@
 #include "ui/main/import_area.h"
 #include "ui/main/message_boxes.h"
 
+// Qt passes accessibility events on only while assistive technology listens, which never happens
+// offscreen; Qt's own tests switch its platform bookkeeping on through these exported members.
+class QPlatformAccessibility {
+public:
+    void setActive(bool active);
+};
+class QPlatformIntegration {
+public:
+    QPlatformAccessibility* accessibility() const;
+};
+class QGuiApplicationPrivate {
+public:
+    static QPlatformIntegration* platform_integration;
+};
+
 using namespace lumitrak;
 
 namespace {
@@ -98,6 +113,11 @@ struct Window {
         find<QLineEdit>(name)->clear();
         QTest::keyClicks(find<QLineEdit>(name), text);
     }
+    // Texts typed into Text1, Text2, ... in turn: row 1's measured and catalog value first.
+    void typeRows(const QStringList& texts) const {
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            type(QStringLiteral("Text%1").arg(i + 1), texts[i]);
+    }
     void click(const QString& name) const {
         QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton);
     }
@@ -180,9 +200,7 @@ private slots:
     // One observation: "s", 測光, both Enter keys in the variable's field, the averages.
     void typicalObservation() {
         // Rows 1..3 on the line magnitude = measured value, the variable in row 4.
-        const QStringList rows{"10", "10", "11", "11", "13", "13", "12.345"};
-        for (qsizetype i = 0; i < rows.size(); ++i)
-            w_->type(QStringLiteral("Text%1").arg(i + 1), rows[i]);
+        w_->typeRows({"10", "10", "11", "11", "13", "13", "12.345"});
         w_->click("Command39");
         w_->click("Command17");
         w_->type("Text31", "12.401");
@@ -493,6 +511,24 @@ private slots:
             const QWidget* control = area ? area->viewport() : w.find(name);
             QVERIFY2(textContrast(control) >= 4.5, qPrintable(name));
         }
+    }
+
+    // A result keeps its name, offers its value and announces each new one.
+    void resultsSpeak() {
+        static QList<QObject*> described;
+        QGuiApplicationPrivate::platform_integration->accessibility()->setActive(true);
+        const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (event->type() == QAccessible::DescriptionChanged) described << event->object();
+        });
+        w_->typeRows({"10", "10", "11", "11", "13", "13"});
+        w_->type("Text31", "12.5");
+        w_->click("Command17");
+        QAccessible::installUpdateHandler(previous);
+        auto* magnitude = w_->find<QLabel>("Label6");
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(magnitude);
+        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("変光星の等級"));
+        QCOMPARE(spoken->text(QAccessible::Description), QStringLiteral("12.500"));
+        QVERIFY(described.contains(magnitude));
     }
 
     // At 9 to 12 pt each control is there once, in its frame, named, its caption whole and clear.

@@ -1,11 +1,17 @@
 #include "ui/main/form1.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "core/averaging.h"
 #include "core/measurement.h"
@@ -34,6 +40,14 @@ std::string_view messageOf(MeasureOutcome outcome) {
         case MeasureOutcome::MagnitudeUndefined: return kMagnitudeUndefinedMessage;
     }
     return {};
+}
+
+// What follows the "=" of a fit caption, without the blanks around it; nothing before the
+// first fit, while the first caption still shows the formula.
+QString captionNumber(const std::string& caption) {
+    const std::size_t equals = caption.find('=');
+    if (caption == kFormulaHintCaption || equals == std::string::npos) return {};
+    return toQString(std::string_view(caption).substr(equals + 1)).trimmed();
 }
 
 }  // namespace
@@ -85,7 +99,17 @@ void Form1::connectControls() {
         connect(controls_.slotClearButtons[n - 1], &QPushButton::clicked, this,
                 [this, n] { clearAveragingSlot(n); });
     }
+    auto* copyShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    copyShortcut->setContext(Qt::WindowShortcut);
+    connect(copyShortcut, &QShortcut::activated, this, &Form1::copyResults);
     controls_.variableMeasuredField->installEventFilter(this);
+    for (QLabel* label : resultLabels()) {
+        label->installEventFilter(this);
+        // Qt's own menu does not open on these labels; this one offers the same two entries.
+        label->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(label, &QLabel::customContextMenuRequested, this,
+                [this, label](const QPoint& at) { showResultMenu(label, at); });
+    }
     connect(controls_.importArea, &ImportArea::urlsDropped, this,
             [this](const QList<QUrl>& urls) { Text37_OLEDragDrop(urls); });
     connect(controls_.importArea, &ImportArea::pasteRefused, this,
@@ -99,6 +123,23 @@ void Form1::showMessage(std::string_view title, std::string_view text) {
 void Form1::showMessage(std::string_view title, const QString& text) {
     messageBoxes_->showMessage(toQString(title), text);
 }
+
+QString Form1::resultsLine() const {
+    const QStringList fields = {
+        toQString(sheet_.variableMagnitudeCaption),
+        toQString(sheet_.photometricErrorCaption),
+        captionNumber(sheet_.slopeCaption),
+        captionNumber(sheet_.constantCaption),
+        captionNumber(sheet_.correlationCaption),
+        toQString(sheet_.averageCaption),
+        toQString(sheet_.averageErrorCaption),
+        toQString(sheet_.weightedAverageCaption),
+        toQString(sheet_.weightedAverageErrorCaption),
+    };
+    return fields.join(QLatin1Char('\t'));
+}
+
+void Form1::copyResults() const { QApplication::clipboard()->setText(resultsLine()); }
 
 void Form1::command1_click() {
     runOnSheet([](PhotometrySheet& s) { clearAllComparisonRows(s); });
@@ -182,9 +223,47 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void Form1::showResultMenu(QLabel* label, const QPoint& at) {
+    auto* menu = new QMenu(label);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Qt's texts, so that the menu reads as every other one does in the desktop's language.
+    const auto entry = [](const char* text, QKeySequence::StandardKey key) {
+        return QCoreApplication::translate("QWidgetTextControl", text) + QLatin1Char('\t') +
+               QKeySequence(key).toString(QKeySequence::NativeText);
+    };
+    // With nothing selected the whole result is copied.
+    menu->addAction(entry("&Copy", QKeySequence::Copy), label, [label] {
+        QApplication::clipboard()->setText(label->hasSelectedText() ? label->selectedText()
+                                                                    : label->text());
+    });
+    menu->addAction(entry("Select All", QKeySequence::SelectAll), label,
+                    [label] { label->setSelection(0, int(label->text().size())); });
+    menu->popup(label->mapToGlobal(at));
+}
+
+std::array<QLabel*, 9> Form1::resultLabels() const {
+    return {controls_.variableMagnitudeLabel,
+            controls_.photometricErrorLabel,
+            controls_.slopeLabel,
+            controls_.constantLabel,
+            controls_.correlationLabel,
+            controls_.averageLabel,
+            controls_.averageErrorLabel,
+            controls_.weightedAverageLabel,
+            controls_.weightedAverageErrorLabel};
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == controls_.variableMeasuredField && event->type() == QEvent::KeyPress) {
-        if (Text31_KeyPress(static_cast<QKeyEvent*>(event)->key())) return true;
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == controls_.variableMeasuredField && Text31_KeyPress(key->key())) return true;
+    // Shift+F10 opens a result's menu, as the Menu key does.
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (label && key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+        const QPoint centre = label->rect().center();
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, centre, label->mapToGlobal(centre));
+        QApplication::sendEvent(label, &menuKey);
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

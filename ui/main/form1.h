@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QUrl>
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <string_view>
 
@@ -14,6 +15,8 @@
 #include "ui/main/data_files.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/message_boxes.h"
+
+class QLabel;
 
 namespace lumitrak {
 
@@ -46,6 +49,12 @@ public:
     void Form_Load();
     void Form_Unload();
 
+    // The nine results as one line for a spreadsheet, separated by tabs, each as shown: the
+    // variable star's magnitude and error, slope, constant, r squared (the numbers alone), then
+    // mean, its error, weighted mean and its error. Ctrl+Shift+C puts it on the clipboard.
+    QString resultsLine() const;
+    void copyResults() const;
+
     // The row and slot buttons.
     void clearComparisonRow(int k);
     void selectVariableStar(int k);
@@ -57,6 +66,10 @@ protected:
 
 private:
     void connectControls();
+    // The nine labels that show results, in the order they are copied.
+    std::array<QLabel*, 9> resultLabels() const;
+    // A result's context menu: copy and select all.
+    void showResultMenu(QLabel* label, const QPoint& at);
     void readSheet();
     void writeSheet();
     void showMessage(std::string_view title, std::string_view text);

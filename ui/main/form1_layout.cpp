@@ -204,6 +204,7 @@ QLabel* makeLabel(QWidget* parent, const QString& caption, ControlKind kind) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     makeSelectable(label);
+    label->setToolTip(QStringLiteral("Ctrl+Shift+C で9つの結果をタブ区切りの1行でコピーします"));
     if (kind == ControlKind::ResultLabel) {
         label->setAlignment(Qt::AlignCenter);
         paintBackground(label, kWhite);

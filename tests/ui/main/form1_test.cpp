@@ -14,8 +14,7 @@
 #include "ui/main/import_area.h"
 #include "ui/main/message_boxes.h"
 
-// Qt passes accessibility events on only while assistive technology listens, which never happens
-// offscreen; Qt's own tests switch its platform bookkeeping on through these exported members.
+// Qt's exported members that let accessibility events through offscreen, as Qt's own tests do.
 class QPlatformAccessibility {
 public:
     void setActive(bool active);
@@ -513,8 +512,8 @@ private slots:
         }
     }
 
-    // A result keeps its name, offers its value and announces each new one.
-    void resultsSpeak() {
+    // A result speaks its value and announces each new one; Ctrl+Shift+C copies all nine.
+    void resultsSpeakAndCopy() {
         static QList<QObject*> described;
         QGuiApplicationPrivate::platform_integration->accessibility()->setActive(true);
         const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
@@ -529,6 +528,31 @@ private slots:
         QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("変光星の等級"));
         QCOMPARE(spoken->text(QAccessible::Description), QStringLiteral("12.500"));
         QVERIFY(described.contains(magnitude));
+        w_->type("Text51", "0.1");
+        w_->type("Text33", "12.1");
+        w_->type("Text52", "0.1");
+        w_->click("Command18");
+        QVERIFY(QTest::qWaitForWindowActive(w_->form.get()));  // the shortcut's window
+        QTest::keyClick(w_->find("Text1"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 "12.500\t0.000\t1\t0\t1.00000\t12.300\t0.200\t12.300\t0.071");
+    }
+
+    // Tab leaves the import area both ways; a clicked result opens its menu on Shift+F10.
+    void keyboardMovesOnAndOpensMenus() {
+        QVERIFY(QTest::qWaitForWindowActive(w_->form.get()));
+        for (const auto& [key, next] :
+             {std::pair{Qt::Key_Tab, "Command27"}, {Qt::Key_Backtab, "Command26"}}) {
+            w_->find("Text37")->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString(next));
+        }
+        QTest::mouseClick(w_->find("Label6"), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QVERIFY(menu->actions().value(0)->text().startsWith(QStringLiteral("コピー")));
+        menu->close();
     }
 
     // At 9 to 12 pt each control is there once, in its frame, named, its caption whole and clear.

@@ -15,7 +15,7 @@ run=(
 )
 package=(dpkg-dev file)
 test=(
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev qt6-base-private-dev
   clang clang-format libclang-rt-14-dev
   xvfb xauth x11-utils imagemagick openbox wmctrl xdotool
   locales appstream desktop-file-utils

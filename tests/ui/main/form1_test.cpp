@@ -2,6 +2,9 @@
 
 #include "ui/main/form1.h"
 
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <sys/stat.h>
 
 #include <QTest>
@@ -13,20 +16,6 @@
 #include "ui/main/form1_layout.h"
 #include "ui/main/import_area.h"
 #include "ui/main/message_boxes.h"
-
-// Qt's exported members that let accessibility events through offscreen, as Qt's own tests do.
-class QPlatformAccessibility {
-public:
-    void setActive(bool active);
-};
-class QPlatformIntegration {
-public:
-    QPlatformAccessibility* accessibility() const;
-};
-class QGuiApplicationPrivate {
-public:
-    static QPlatformIntegration* platform_integration;
-};
 
 using namespace lumitrak;
 
@@ -515,7 +504,8 @@ private slots:
     // A result speaks its value and announces each new one; Ctrl+Shift+C copies all nine.
     void resultsSpeakAndCopy() {
         static QList<QObject*> described;
-        QGuiApplicationPrivate::platform_integration->accessibility()->setActive(true);
+        // Offscreen, Qt passes accessibility events on only once told a reader listens.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             if (event->type() == QAccessible::DescriptionChanged) described << event->object();
         });

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/comparison_data_file.h"
+#include "storage/recovery_file.h"
 #include "storage/settings_file.h"
 
 namespace lumitrak {
@@ -81,6 +82,16 @@ TEST(ParseComparisonData, ReadsValuesAsFarAsTheyGo) {
     fillRowsFromComparisonData(" 12.3 , .5 \r\n 0 , 7.5 \r\n", sheet);
     EXPECT_EQ(Rows(sheet.comparisonRows.begin(), sheet.comparisonRows.begin() + 3),
               (Rows{{"12.3", "0.5"}, {"0", "7.5"}, {"kept", "kept"}}));
+}
+
+// Whatever a field holds comes back as it was typed; a copy cut short is none.
+TEST(RecoveryFile, KeepsEveryTextAsTyped) {
+    TypedTable table{.program = SImage};
+    table.rows[1] = {"a\\nb\\", "\r\n,\t"};
+    table.rows[19] = {"日本 ｶﾀﾛｸﾞ", std::string("x\0y", 3)};
+    const std::string text = recoveryFileText(table);
+    EXPECT_EQ(parseRecoveryFile(text), table);
+    EXPECT_EQ(parseRecoveryFile(text.substr(0, text.size() - 1)), std::nullopt);  // cut off
 }
 
 }  // namespace lumitrak

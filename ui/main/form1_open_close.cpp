@@ -19,7 +19,7 @@ bool wasRead(const DataFileRead& file) { return file.status == DataFileRead::Sta
 }  // namespace
 
 DataFileRead Form1::readReportingFailure(std::string_view fileName) {
-    DataFileRead file = readDataFile(toQString(fileName));
+    DataFileRead file = readDataFile(std::string(fileName));
     // The window goes on with what it could read; a missing file is no news.
     if (file.status == DataFileRead::Status::Failed)
         showMessage(kApplicationTitle,
@@ -31,7 +31,7 @@ void Form1::saveOrAskToRetry(std::string_view fileName, const std::string& bytes
     // Retry writes again once the user has made room or mended a permission; Cancel leaves the
     // old file as it was.
     for (;;) {
-        const QString reason = writeDataFile(toQString(fileName), bytes);
+        const QString reason = writeDataFile(std::string(fileName), bytes);
         if (reason.isEmpty()) return;
         const QString message = toQString(fileNotSavedMessage(fileName)) + u'\r' + reason;
         if (!messageBoxes_->askRetryCancel(toQString(kApplicationTitle), message)) return;

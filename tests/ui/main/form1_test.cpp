@@ -5,10 +5,12 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QTest>
 #include <QtWidgets>
+#include <csignal>
 #include <functional>
 
 #include "core/messages.h"
@@ -177,7 +179,10 @@ class Form1Test : public QObject {
     }
 
 private slots:
-    void initTestCase() { setUpApplication(*qApp); }
+    void initTestCase() {
+        setUpApplication(*qApp);
+        std::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails, the test goes on
+    }
     // Each test in an empty folder, so the window opens without data files.
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
@@ -355,6 +360,8 @@ private slots:
         QTest::newRow("read-only table, Cancel")
             << "compdata.txt" << true << QList<bool>{true, false} << old;
         QTest::newRow("table behind a link") << "night.txt" << false << QList<bool>{true} << row;
+        QTest::newRow("full disk, Retry")
+            << "compdata.txt" << false << QList<bool>{true, true} << row;
     }
     void closingSavesTheFiles() {
         QFETCH(QString, file);
@@ -365,6 +372,11 @@ private slots:
         writeFile(file, "old");
         QVERIFY(QFile::setPermissions(file, readOnly ? rights : rights | QFile::WriteOwner));
         if (file == "night.txt") QVERIFY(QFile::link(file, "compdata.txt"));
+        const QByteArray tag = QTest::currentDataTag();
+        rlimit fileSize{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &fileSize), 0);
+        const rlimit fiveBytes{5, fileSize.rlim_max};  // the settings fit, the table does not
+        if (tag.startsWith("full")) QCOMPARE(setrlimit(RLIMIT_FSIZE, &fiveBytes), 0);
         QStringList questions;
         QByteArray settingsAtQuestion;
         Window w([&](const QString& text) {
@@ -373,6 +385,7 @@ private slots:
                 settingsAtQuestion = readFile("lumitrak.ini");
             else
                 QFile::setPermissions(file, rights | QFile::WriteOwner);  // mended before Retry
+            if (text != fromUtf8(kSaveComparisonDataPrompt)) setrlimit(RLIMIT_FSIZE, &fileSize);
             return answers.value(questions.size() - 1);
         });
         w.type("Text1", "10");
@@ -381,13 +394,15 @@ private slots:
         QPointer<Form2> graph = w.form->graphWindow();
         QVERIFY(graph);
         QVERIFY(w.form->close());
+        setrlimit(RLIMIT_FSIZE, &fileSize);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!graph);
         QCOMPARE(readFile(file), saved);
         QCOMPARE(questions.size(), answers.size());
         const QString kept = file == "lumitrak.ini" ? file : QStringLiteral("compdata.txt");
-        const QString failed =
-            twoLines(fileNotSavedMessage(kept.toStdString()), kReadOnlyFileReason);
+        const QString reason =
+            tag.startsWith("full") ? qt_error_string(EFBIG) : fromUtf8(kReadOnlyFileReason);
+        const QString failed = fromUtf8(fileNotSavedMessage(kept.toStdString())) + "\r" + reason;
         for (const QString& question : questions) {
             QVERIFY2(question == fromUtf8(kSaveComparisonDataPrompt) || question == failed,
                      qPrintable(question));

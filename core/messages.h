@@ -58,5 +58,11 @@ inline constexpr std::string_view kReadOnlyFileReason = "読み取り専用の�
 
 // Closing.
 inline constexpr std::string_view kSaveComparisonDataPrompt = "比較星データを保存しますか";
+// Another window on the same folder saved the file after this one read it.
+inline std::string fileChangedElsewhereQuestion(std::string_view fileName) {
+    return std::string(fileName) +
+           " は、このウィンドウが読み込んだ後に別のウィンドウで変更されました\r"
+           "このウィンドウの表で上書きしますか (いいえ: 別のウィンドウの表を残します)";
+}
 
 }  // namespace lumitrak

@@ -77,7 +77,10 @@ private:
     // A data file read at opening; a file that exists but cannot be read is reported.
     DataFileRead readReportingFailure(std::string_view fileName);
     // A data file written at closing; a failure is reported with Retry and Cancel.
-    void saveOrAskToRetry(std::string_view fileName, const std::string& bytes);
+    // False when the user gave up.
+    bool saveOrAskToRetry(std::string_view fileName, const std::string& bytes);
+    // The comparison table at closing, after OK; false when it could not be saved.
+    bool saveComparisonData();
     // Every command: the widgets into the sheet, the command on the sheet, the sheet back.
     template <typename Command>
     void runOnSheet(Command command) {
@@ -90,6 +93,7 @@ private:
     QPointer<Form2> graph_;  // the graph window while it is open
     Form1Controls controls_;
     std::unique_ptr<MessageBoxes> messageBoxes_;
+    DataFileRead tableAsRead_;  // "compdata.txt" as this window read it at opening
 };
 
 }  // namespace lumitrak

@@ -27,15 +27,30 @@ DataFileRead Form1::readReportingFailure(std::string_view fileName) {
     return file;
 }
 
-void Form1::saveOrAskToRetry(std::string_view fileName, const std::string& bytes) {
+bool Form1::saveOrAskToRetry(std::string_view fileName, const std::string& bytes) {
     // Retry writes again once the user has made room or mended a permission; Cancel leaves the
     // old file as it was.
     for (;;) {
         const QString reason = writeDataFile(std::string(fileName), bytes);
-        if (reason.isEmpty()) return;
+        if (reason.isEmpty()) return true;
         const QString message = toQString(fileNotSavedMessage(fileName)) + u'\r' + reason;
-        if (!messageBoxes_->askRetryCancel(toQString(kApplicationTitle), message)) return;
+        if (!messageBoxes_->askRetryCancel(toQString(kApplicationTitle), message)) return false;
     }
+}
+
+bool Form1::saveComparisonData() {
+    // Another window on this folder may have saved its table since this one read the file:
+    // it is replaced only when the user says so.
+    const DataFileRead now = readDataFile(std::string(kComparisonDataFileName));
+    if (!now.sameContent(tableAsRead_) &&
+        !messageBoxes_->askYesNo(toQString(kApplicationTitle),
+                                 toQString(fileChangedElsewhereQuestion(kComparisonDataFileName)),
+                                 false))
+        return true;
+    const std::string bytes = comparisonDataText(sheet_);
+    if (!saveOrAskToRetry(kComparisonDataFileName, bytes)) return false;
+    tableAsRead_ = {DataFileRead::Status::Read, bytes, {}};
+    return true;
 }
 
 void Form1::Form_Load() {
@@ -47,10 +62,10 @@ void Form1::Form_Load() {
         writeSheet();
     }
     command1_click();
-    const DataFileRead table = readReportingFailure(kComparisonDataFileName);
-    runOnSheet([&table](PhotometrySheet& s) {
+    tableAsRead_ = readReportingFailure(kComparisonDataFileName);
+    runOnSheet([this](PhotometrySheet& s) {
         s.variableMeasuredText.clear();
-        if (wasRead(table)) fillRowsFromComparisonData(table.bytes, s);
+        if (wasRead(tableAsRead_)) fillRowsFromComparisonData(tableAsRead_.bytes, s);
     });
 }
 
@@ -60,7 +75,7 @@ void Form1::Form_Unload() {
     saveOrAskToRetry(kSettingsFileName, settingsFileText(sheet_.sourceProgram));
     if (messageBoxes_->askOkCancel(toQString(kApplicationTitle),
                                    toQString(kSaveComparisonDataPrompt)))
-        saveOrAskToRetry(kComparisonDataFileName, comparisonDataText(sheet_));
+        saveComparisonData();
     if (graph_) graph_->close();
 }
 

@@ -23,25 +23,29 @@ void QtMessageBoxes::showMessage(const QString& title, const QString& text) {
 
 namespace {
 
-// A question whose answer is `yes` or Cancel; `yes` is the default, Escape is Cancel.
-bool askYesOrCancel(QWidget* parent, const QString& title, const QString& text,
-                    QMessageBox::StandardButton yes) {
-    QMessageBox box(QMessageBox::NoIcon, title, messageBoxText(text), yes | QMessageBox::Cancel,
-                    parent);
+// A question whose answer is `yes` or `no`; Escape is `no`.
+bool askYesOrNo(QWidget* parent, const QString& title, const QString& text,
+                QMessageBox::StandardButton yes, QMessageBox::StandardButton no,
+                bool yesByDefault = true) {
+    QMessageBox box(QMessageBox::NoIcon, title, messageBoxText(text), yes | no, parent);
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(QMessageBox::Cancel);
+    box.setDefaultButton(yesByDefault ? yes : no);
+    box.setEscapeButton(no);
     return box.exec() == yes;
 }
 
 }  // namespace
 
 bool QtMessageBoxes::askOkCancel(const QString& title, const QString& text) {
-    return askYesOrCancel(parent_, title, text, QMessageBox::Ok);
+    return askYesOrNo(parent_, title, text, QMessageBox::Ok, QMessageBox::Cancel);
 }
 
 bool QtMessageBoxes::askRetryCancel(const QString& title, const QString& text) {
-    return askYesOrCancel(parent_, title, text, QMessageBox::Retry);
+    return askYesOrNo(parent_, title, text, QMessageBox::Retry, QMessageBox::Cancel);
+}
+
+bool QtMessageBoxes::askYesNo(const QString& title, const QString& text, bool yesByDefault) {
+    return askYesOrNo(parent_, title, text, QMessageBox::Yes, QMessageBox::No, yesByDefault);
 }
 
 }  // namespace lumitrak

@@ -18,6 +18,9 @@ struct MessageBoxes {
     // A modal box with Retry (the default) and Cancel, no icon; true for Retry. Escape or the
     // close box count as Cancel.
     virtual bool askRetryCancel(const QString& title, const QString& text) = 0;
+    // A modal box with Yes and No, no icon; true for Yes. `yesByDefault` makes Yes the default
+    // button, otherwise No is. Escape or the close box count as No.
+    virtual bool askYesNo(const QString& title, const QString& text, bool yesByDefault) = 0;
 };
 
 // The real boxes, shown over `parent`.
@@ -27,6 +30,7 @@ public:
     void showMessage(const QString& title, const QString& text) override;
     bool askOkCancel(const QString& title, const QString& text) override;
     bool askRetryCancel(const QString& title, const QString& text) override;
+    bool askYesNo(const QString& title, const QString& text, bool yesByDefault) override;
 
 private:
     QWidget* parent_;

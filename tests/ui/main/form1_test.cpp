@@ -23,7 +23,7 @@ using namespace lumitrak;
 
 namespace {
 
-// Every box is recorded, title and text; a question gets the test's answer (true: OK or Retry).
+// Every box is recorded, title and text; a question gets the test's answer (true: OK, Retry, Yes).
 using Answer = std::function<bool(const QString& text)>;
 struct RecordingMessageBoxes : MessageBoxes {
     RecordingMessageBoxes(QStringList& titles, QStringList& shown, Answer answer)
@@ -34,6 +34,10 @@ struct RecordingMessageBoxes : MessageBoxes {
         return answer(text);
     }
     bool askRetryCancel(const QString& title, const QString& text) override {
+        record(title, text);
+        return answer(text);
+    }
+    bool askYesNo(const QString& title, const QString& text, bool) override {
         record(title, text);
         return answer(text);
     }
@@ -362,6 +366,8 @@ private slots:
         QTest::newRow("table behind a link") << "night.txt" << false << QList<bool>{true} << row;
         QTest::newRow("full disk, Retry")
             << "compdata.txt" << false << QList<bool>{true, true} << row;
+        QTest::newRow("saved by another window, No")
+            << "compdata.txt" << false << QList<bool>{true, false} << QByteArray("other");
     }
     void closingSavesTheFiles() {
         QFETCH(QString, file);
@@ -381,6 +387,8 @@ private slots:
         QByteArray settingsAtQuestion;
         Window w([&](const QString& text) {
             questions << text;
+            if (text == fromUtf8(kSaveComparisonDataPrompt) && tag.startsWith("saved"))
+                writeFile(file, "other");
             if (text == fromUtf8(kSaveComparisonDataPrompt))
                 settingsAtQuestion = readFile("lumitrak.ini");
             else
@@ -404,7 +412,8 @@ private slots:
             tag.startsWith("full") ? qt_error_string(EFBIG) : fromUtf8(kReadOnlyFileReason);
         const QString failed = fromUtf8(fileNotSavedMessage(kept.toStdString())) + "\r" + reason;
         for (const QString& question : questions) {
-            QVERIFY2(question == fromUtf8(kSaveComparisonDataPrompt) || question == failed,
+            QVERIFY2(question == fromUtf8(kSaveComparisonDataPrompt) || question == failed ||
+                         question == fromUtf8(fileChangedElsewhereQuestion("compdata.txt")),
                      qPrintable(question));
         }
         // Group and others keep what they had; the owner's write bit is the test's own.

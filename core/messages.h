@@ -65,4 +65,10 @@ inline std::string fileChangedElsewhereQuestion(std::string_view fileName) {
            "このウィンドウの表で上書きしますか (いいえ: 別のウィンドウの表を残します)";
 }
 
+// Opening after the program ended without closing: the table typed then can come back.
+inline std::string restoreTypedTableQuestion(int filledRows, std::string_view program) {
+    return "Lumitrak が前回閉じずに終了したときに入力していた比較星データがあります (" +
+           std::to_string(filledRows) + " 行、" + std::string(program) + ")\r復元しますか";
+}
+
 }  // namespace lumitrak

@@ -72,6 +72,7 @@ Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
     connectControls();
     writeSheet();
     Form_Load();
+    watchTableEdits();
     controls_.measuredFields[0]->setFocus();
 }
 
@@ -218,6 +219,11 @@ void Form1::clearAveragingSlot(int n) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // A signal that arrives while the closing question is open leaves the closing to finish.
+    if (closingInProgress_) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     // Closing is never refused.
     event->accept();

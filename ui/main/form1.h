@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <array>
@@ -15,6 +16,7 @@
 #include "ui/main/data_files.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/message_boxes.h"
+#include "ui/main/recovery_copy.h"
 
 class QLabel;
 
@@ -48,6 +50,10 @@ public:
     void loadDroppedFile(const QList<QUrl>& urls);
     void Form_Load();
     void Form_Unload();
+    // At a desktop logout: with `mayAsk` the closing steps run now, question included, and the
+    // window's close that follows asks nothing more; without it only the recovery copy is
+    // brought up to date, so nothing blocks the logout.
+    void saveForLogout(bool mayAsk);
 
     // The nine results as one line for a spreadsheet, separated by tabs, each as shown: the
     // variable star's magnitude and error, slope, constant, r squared (the numbers alone), then
@@ -81,6 +87,12 @@ private:
     bool saveOrAskToRetry(std::string_view fileName, const std::string& bytes);
     // The comparison table at closing, after OK; false when it could not be saved.
     bool saveComparisonData();
+    // The settings, the question and the table: what closing writes. Run once per close.
+    void runClosingSteps();
+    // At opening, a recovery copy left by a program that ended without closing.
+    void offerRecoveredTable();
+    void watchTableEdits();
+    void writeRecoveryCopy();
     // Every command: the widgets into the sheet, the command on the sheet, the sheet back.
     template <typename Command>
     void runOnSheet(Command command) {
@@ -94,6 +106,10 @@ private:
     Form1Controls controls_;
     std::unique_ptr<MessageBoxes> messageBoxes_;
     DataFileRead tableAsRead_;  // "compdata.txt" as this window read it at opening
+    RecoveryCopy recoveryCopy_;
+    QTimer recoveryTimer_;  // restarted by each edit of the table or the program
+    bool closingInProgress_ = false;
+    bool closingStepsDone_ = false;  // by a logout; a later edit makes them due again
 };
 
 }  // namespace lumitrak

@@ -1,5 +1,9 @@
 // Opening and closing the main window: the settings file and the comparison-data file, both in
-// the working directory.
+// the working directory, and the recovery copy of what was typed in between.
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <algorithm>
 
 #include "core/messages.h"
 #include "core/sheet_commands.h"
@@ -15,6 +19,9 @@ namespace lumitrak {
 namespace {
 
 bool wasRead(const DataFileRead& file) { return file.status == DataFileRead::Status::Read; }
+
+// The copy follows the typing within about a second, without a write for every key.
+constexpr int kRecoveryDelayMs = 1000;
 
 }  // namespace
 
@@ -67,16 +74,85 @@ void Form1::Form_Load() {
         s.variableMeasuredText.clear();
         if (wasRead(tableAsRead_)) fillRowsFromComparisonData(tableAsRead_.bytes, s);
     });
+    offerRecoveredTable();
+}
+
+void Form1::offerRecoveredTable() {
+    const std::optional<TypedTable> typed = recoveryCopy_.read();
+    readSheet();
+    if (!typed || *typed == typedTableOf(sheet_)) return;
+    const auto filled = std::count_if(typed->rows.begin(), typed->rows.end(), [](const auto& r) {
+        return !r.measuredText.empty() || !r.catalogText.empty();
+    });
+    const QString program =
+        controls_.options[static_cast<std::size_t>(sourceProgramCode(typed->program))]->text();
+    const bool restore = messageBoxes_->askYesNo(
+        toQString(kApplicationTitle),
+        toQString(restoreTypedTableQuestion(static_cast<int>(filled), program.toStdString())),
+        true);
+    // Either answer settles the copy; a restored table is protected again at once.
+    recoveryCopy_.remove();
+    if (!restore) return;
+    runOnSheet([&typed](PhotometrySheet& s) {
+        s.comparisonRows = typed->rows;
+        s.sourceProgram = typed->program;
+    });
+    recoveryCopy_.write(*typed);
+}
+
+void Form1::watchTableEdits() {
+    recoveryTimer_.setSingleShot(true);
+    recoveryTimer_.setInterval(kRecoveryDelayMs);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &Form1::writeRecoveryCopy);
+    const auto edited = [this] {
+        closingStepsDone_ = false;
+        recoveryTimer_.start();
+    };
+    for (int k = 0; k < kComparisonRows; ++k) {
+        connect(controls_.measuredFields[k], &QLineEdit::textChanged, this, edited);
+        connect(controls_.catalogFields[k], &QLineEdit::textChanged, this, edited);
+    }
+    for (QRadioButton* option : controls_.options)
+        connect(option, &QRadioButton::toggled, this, edited);
+}
+
+void Form1::writeRecoveryCopy() {
+    readSheet();
+    recoveryCopy_.write(typedTableOf(sheet_));
+}
+
+void Form1::runClosingSteps() {
+    recoveryTimer_.stop();
+    readSheet();
+    // The settings are written on every close, before the question.
+    bool saved = saveOrAskToRetry(kSettingsFileName, settingsFileText(sheet_.sourceProgram));
+    if (messageBoxes_->askOkCancel(toQString(kApplicationTitle),
+                                   toQString(kSaveComparisonDataPrompt)))
+        saved = saveComparisonData() && saved;
+    // What could not be saved is kept for the next start to offer.
+    if (saved)
+        recoveryCopy_.remove();
+    else
+        recoveryCopy_.write(typedTableOf(sheet_));
+    closingStepsDone_ = true;
 }
 
 void Form1::Form_Unload() {
-    readSheet();
-    // The settings are written on every close, before the question.
-    saveOrAskToRetry(kSettingsFileName, settingsFileText(sheet_.sourceProgram));
-    if (messageBoxes_->askOkCancel(toQString(kApplicationTitle),
-                                   toQString(kSaveComparisonDataPrompt)))
-        saveComparisonData();
+    closingInProgress_ = true;
+    if (!closingStepsDone_) runClosingSteps();
     if (graph_) graph_->close();
+    closingInProgress_ = false;
+}
+
+void Form1::saveForLogout(bool mayAsk) {
+    if (mayAsk) {
+        closingInProgress_ = true;
+        runClosingSteps();
+        closingInProgress_ = false;
+    } else if (!closingStepsDone_) {
+        recoveryTimer_.stop();
+        writeRecoveryCopy();
+    }
 }
 
 }  // namespace lumitrak

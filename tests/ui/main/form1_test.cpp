@@ -73,6 +73,10 @@ QByteArray readFile(const QString& path) {
     return file.readAll();
 }
 
+QString recoveryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/recovery";
+}
+
 // "Text" 1 to 3 gives Text1, Text2, Text3.
 QStringList numbered(const QString& prefix, int first, int last) {
     QStringList names;
@@ -186,11 +190,13 @@ private slots:
     void initTestCase() {
         setUpApplication(*qApp);
         std::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails, the test goes on
+        QStandardPaths::setTestModeEnabled(true);  // recovery copies in the tests' own folder
     }
     // Each test in an empty folder, so the window opens without data files.
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir::setCurrent(dir_->path()));
+        QDir(recoveryFolder()).removeRecursively();
         w_ = std::make_unique<Window>();
     }
 
@@ -422,6 +428,17 @@ private slots:
         QCOMPARE(QFileInfo(file).permissions() & (others | QFile::ReadOwner), rights);
         QCOMPARE(settingsAtQuestion, readFile("lumitrak.ini"));  // written before the question
         if (file == "night.txt") QVERIFY(QFileInfo("compdata.txt").isSymLink());
+    }
+
+    // A window that ends without closing leaves its table for the next start to offer: No drops it.
+    void typedTableSurvivesAKill() {
+        w_->type("Text1", "8");
+        QTRY_COMPARE(QDir(recoveryFolder()).entryList({"*.txt"}).size(), 1);
+        w_.reset();
+        auto refused = std::make_unique<Window>();
+        QCOMPARE(refused->shown, QStringList{fromUtf8(restoreTypedTableQuestion(1, "IRIS"))});
+        refused.reset();
+        QVERIFY(Window().shown.isEmpty());
     }
 
     // The first file dropped is decoded into the area; no text file is refused with a reason.

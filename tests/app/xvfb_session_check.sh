@@ -12,9 +12,11 @@ if [ -z "${LUMITRAK_INSIDE_XVFB:-}" ]; then
 fi
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 work=$(mktemp -d)
+export XDG_DATA_HOME=$work/data  # the recovery copies
 pid=""
 wm=""
-trap '[ -n "$pid" ] && kill "$pid"; [ -n "$wm" ] && kill "$wm"; rm -rf "$work"' EXIT
+trap '[ -n "$pid" ] && kill "$pid"; [ -n "$wm" ] && kill "$wm"
+  mountpoint -q "$work/full" && umount "$work/full"; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 openbox --sm-disable >/dev/null 2>&1 &
@@ -22,21 +24,37 @@ wm=$!
 for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
 
-# The id of the window titled exactly $1, waiting up to twenty seconds for it.
-titled='{ s = $0; sub(/^[^ ]+ +[^ ]+ +[^ ]+ /, "", s); if (s == t) { print $1; f = 1; exit } }'
+# The id of the window titled exactly $1 (of process $2 if given), waiting up to twenty seconds.
+titled='{ s = $0; sub(/^[^ ]+ +[^ ]+ +[^ ]+ +[^ ]+ /, "", s) }
+  s == t && (p == "" || $3 == p) { print $1; f = 1; exit }'
 window_titled() {
   for _ in $(seq 200); do
-    wmctrl -l | awk -v t="$1" "$titled END { exit !f }" && return
+    wmctrl -lp | awk -v t="$1" -v p="${2:-}" "$titled END { exit !f }" && return
     sleep 0.1
   done
   return 1
 }
 
-# In folder $1: start, open the graph when $2 is "graph", or check the fit on the screen and open
-# the graph from the scrolled layout when $2 is "fit"; close, answer the prompt with key $3.
-session() {
-  (cd "$1" && exec "$binary") >"$artefacts/lumitrak-$3.log" 2>&1 &
+# The message boxes of process $1 answered in turn with the keys after it.
+answer() {
+  local p=$1
+  shift
+  for key; do
+    sleep 0.5
+    wmctrl -i -a "$(window_titled Lumitrak "$p")" || fail "no message box for $key"
+    xdotool key "$key"
+  done
+}
+
+start() {
+  (cd "$1" && exec "$binary") >>"$artefacts/lumitrak.log" 2>&1 &
   pid=$!
+}
+
+# In folder $1: start, open the graph when $2 is "graph", or check the fit on the screen and open
+# the graph from the scrolled layout when $2 is "fit"; close, answer the boxes with keys $3...
+session() {
+  start "$1"
   local main graph frame l r t b x y w h
   main=$(window_titled "Lumitrak ver4.11") || fail "no main window"
   sleep 1
@@ -56,9 +74,7 @@ session() {
     window_titled "比較星グラフ" >/dev/null || fail "the graph button is out of reach"
   fi
   wmctrl -i -c "$main"
-  wmctrl -i -a "$(window_titled Lumitrak)" || fail "no save prompt after closing"
-  sleep 0.3
-  xdotool key "$3"
+  answer "$pid" "${@:3}"
   for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   wait "$pid" || fail "lumitrak did not end cleanly after $3"
   pid=""
@@ -81,6 +97,45 @@ expect_bytes "$work/ok/lumitrak.ini" ' 2 \r\n'
 session "$work/cancel" none Escape
 expect_bytes "$work/cancel/compdata.txt" '1,2\r\n'
 expect_bytes "$work/cancel/lumitrak.ini" ' 1 \r\n'
+
+# A folder named in Shift_JIS: one window saves, a second is edited and killed; a third offers its
+# rows back (Yes), ends by SIGTERM through the closing and is asked before overwriting (Yes).
+folder=$work/$(printf '\x93\xfa\x96\x7b')
+mkdir "$folder"
+printf '1,2\r\n' >"$folder/compdata.txt"
+start "$folder"
+first=$pid
+start "$folder"
+sleep 1
+wmctrl -i -a "$(window_titled "Lumitrak ver4.11" "$pid")"
+xdotool type 5
+sleep 2
+kill -9 "$pid"
+wait "$pid" || true
+start "$folder"
+answer "$pid" Return
+wmctrl -i -c "$(window_titled "Lumitrak ver4.11" "$first")"
+answer "$first" Return
+window_titled "Lumitrak ver4.11" "$pid" >/dev/null || fail "no main window after the restore"
+kill -TERM "$pid"
+answer "$pid" Return y
+wait "$pid" || fail "lumitrak did not end cleanly after SIGTERM"
+pid=""
+expect_bytes "$folder/compdata.txt" ' 15 , 2 \r\n'
+
+# A full disk (a small tmpfs, so as root): both Retry boxes cancelled, both old files kept.
+if [ "$(id -u)" = 0 ]; then
+  mkdir "$work/full"
+  mount -t tmpfs -o size=64k tmpfs "$work/full"
+  printf '1,2\r\n' >"$work/full/compdata.txt"
+  printf ' 1 \r\n' >"$work/full/lumitrak.ini"
+  dd if=/dev/zero of="$work/full/filler" bs=4k 2>/dev/null || true
+  session "$work/full" none Escape Return Escape
+  expect_bytes "$work/full/compdata.txt" '1,2\r\n'
+  expect_bytes "$work/full/lumitrak.ini" ' 1 \r\n'
+else
+  echo "note: the full-disk case needs root to mount a small tmpfs; skipped"
+fi
 printf '[General]\nfont=Noto Sans CJK JP,12,-1,5,50,0,0,0,0,0\n' >"$work/fit/kdeglobals"
 export XDG_CONFIG_HOME="$work/fit" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
 session "$work/fit" fit Escape

@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "core/graph_geometry.h"
 #include "core/sheet.h"
-#include "ui/graph/graph_scale.h"
 
 class QLabel;
 

@@ -1,6 +1,7 @@
 #pragma once
-// The graph's coordinates: the data values at the surface's edges, and the conversions between
-// data values and surface units (0..kGraphExtent each way, x to the right, y downwards).
+// The graph's coordinates and lines, worked out without any toolkit: the data values at the
+// surface's edges, the conversions between data values and surface units (0..kGraphExtent each
+// way, x to the right, y downwards), and the lines about the fitted line cut to the surface.
 
 #include <optional>
 #include <string>
@@ -21,6 +22,18 @@ struct GraphScale {
     bool operator==(const GraphScale&) const = default;
 };
 
+struct SurfacePoint {
+    double x = 0;
+    double y = 0;
+    bool operator==(const SurfacePoint&) const = default;
+};
+
+struct SurfaceLine {
+    SurfacePoint from;
+    SurfacePoint to;
+    bool operator==(const SurfaceLine&) const = default;
+};
+
 // The extremes of the used pairs, each widened by a tenth of its span on both sides. With no
 // pair it is the inverted start range; with one pair, or equal values, a span is zero.
 GraphScale computeGraphScale(const ComparisonPairs& pairs);
@@ -31,6 +44,13 @@ bool hasDrawableSpans(const GraphScale& scale);
 // The surface coordinate of `value` on an axis running from `low` at 0 to `high` at
 // kGraphExtent, rounded towards minus infinity. Not finite when the span is zero.
 double surfaceCoordinate(double value, double low, double high);
+
+// The line magnitude = a x measured value + b + offset from x = 0 to x = kGraphExtent, its
+// heights at both edges rounded towards minus infinity, cut to the part that lies within
+// 0..kGraphExtent vertically. No value when none of it does, or when a height is not a finite
+// number. Works in double precision, so far-away ends are harmless.
+std::optional<SurfaceLine> visibleOffsetLine(const GraphScale& scale, double a, double b,
+                                             double offset);
 
 // The read-out "X=... / Y=..." for the pointer at (x, y) in surface units; no value when the
 // scale has no drawable spans, so the window keeps its explanation instead of numbers that

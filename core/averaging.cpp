@@ -3,9 +3,9 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <utility>
 
 #include "core/numbers.h"
+#include "core/sorted_pairs.h"
 
 namespace lumitrak {
 namespace {
@@ -29,20 +29,9 @@ void computeAverages(PhotometrySheet& sheet) {
             value[k] = kEmptySlotMarker;
         }
     }
-    for (int i = 0; i < kAveragingSlots - 1; ++i) {
-        for (int j = i + 1; j < kAveragingSlots; ++j) {
-            if (value[i] > value[j]) {
-                std::swap(value[i], value[j]);
-                std::swap(error[i], error[j]);
-            }
-        }
-    }
+    const int count = sortAndCountEntries(value, error);
     for (double& e : error) {
         if (e == 0) e = kMinimumSlotError;
-    }
-    int count = kAveragingSlots;
-    for (int k = kAveragingSlots; k >= 1; --k) {
-        if (value[k - 1] == kEmptySlotMarker) count = k - 1;
     }
 
     if (count == 0) {

@@ -2,11 +2,12 @@
 // The average command: mean, scatter, weighted mean and its error over the filled slots.
 
 #include "core/sheet.h"
+#include "core/sorted_pairs.h"
 
 namespace lumitrak {
 
 // The magnitude given to an empty slot before sorting.
-inline constexpr double kEmptySlotMarker = 9999;
+inline constexpr double kEmptySlotMarker = kEmptyEntryMarker;
 // Replaces an error of exactly 0, so that no weight divides by zero.
 inline constexpr double kMinimumSlotError = 0.000001;
 

@@ -1,9 +1,9 @@
 #include "core/calibration.h"
 
 #include <cmath>
-#include <utility>
 
 #include "core/numbers.h"
+#include "core/sorted_pairs.h"
 
 namespace lumitrak {
 namespace {
@@ -28,19 +28,7 @@ ComparisonPairs sortedComparisonPairs(const PhotometrySheet& sheet) {
     for (int k = 0; k < kComparisonRows; ++k) {
         if (x[k] == 0 && y[k] == 0) x[k] = y[k] = kEmptyRowMarker;
     }
-    // Exchange sort: equal measured values keep their order, and a pair always moves as one.
-    for (int i = 0; i < kComparisonRows - 1; ++i) {
-        for (int j = i + 1; j < kComparisonRows; ++j) {
-            if (x[i] > x[j]) {
-                std::swap(x[i], x[j]);
-                std::swap(y[i], y[j]);
-            }
-        }
-    }
-    pairs.count = kComparisonRows;
-    for (int k = kComparisonRows; k >= 1; --k) {
-        if (x[k - 1] == kEmptyRowMarker) pairs.count = k - 1;
-    }
+    pairs.count = sortAndCountEntries(x, y);
     return pairs;
 }
 

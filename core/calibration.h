@@ -6,11 +6,12 @@
 #include <optional>
 
 #include "core/sheet.h"
+#include "core/sorted_pairs.h"
 
 namespace lumitrak {
 
 // Both halves of the pair that stands for an empty comparison row before sorting.
-inline constexpr double kEmptyRowMarker = 9999;
+inline constexpr double kEmptyRowMarker = kEmptyEntryMarker;
 
 struct CalibrationFit {
     double slope;

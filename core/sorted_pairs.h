@@ -1,0 +1,16 @@
+#pragma once
+// The fixed tables of the fit and of the averages are both sorted and counted the same way.
+
+#include <span>
+
+namespace lumitrak {
+
+// The value both tables give an empty entry before sorting.
+inline constexpr double kEmptyEntryMarker = 9999;
+
+// Exchange-sorts the entries ascending by key, each partner moving with its key and equal keys
+// keeping their order, and returns how many entries stand before the first key equal to
+// kEmptyEntryMarker (all of them when there is none). Both spans have the same length.
+int sortAndCountEntries(std::span<double> keys, std::span<double> partners);
+
+}  // namespace lumitrak

@@ -1,14 +1,18 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <system_error>
+
+#include "core/text.h"
 
 namespace lumitrak {
 namespace {
 
-bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isSkipped(char c) { return isBlank(c) || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads the text with blanks, tabs and line feeds taken out, one character at a time.
@@ -129,46 +133,40 @@ std::string scaledRoundedDigits(double magnitude, int places) {
     return kept;
 }
 
-// The minus sign, the ideographic space, and what kana mode types for the minus and point keys:
-// the prolonged sound mark and the ideographic full stop, full-width or half-width.
-char otherInputForm(unsigned code) {
-    switch (code) {
-        case 0x2212:
-        case 0x30FC:
-        case 0xFF70: return '-';
-        case 0x3002:
-        case 0xFF61: return '.';
-        case 0x3000: return ' ';
-        default: return '\0';
-    }
-}
+// Characters an input method types, read as the ASCII they stand for: the code points
+// first..last become ascii, ascii + 1, ...
+struct AsciiForm {
+    char32_t first;
+    char32_t last;
+    char ascii;
+};
+constexpr AsciiForm kAsciiForms[] = {
+    {0xFF01, 0xFF5E, '!'},  // full-width "!".."~": "１２．５", "－", "Ｅ", "＆Ｈ"
+    {0x2212, 0x2212, '-'},  // minus sign
+    {0x30FC, 0x30FC, '-'},  // prolonged sound mark: kana mode's minus key
+    {0xFF70, 0xFF70, '-'},  // the same, half-width
+    {0x3002, 0x3002, '.'},  // ideographic full stop: kana mode's point key
+    {0xFF61, 0xFF61, '.'},  // the same, half-width
+    {0x3000, 0x3000, ' '},  // ideographic space
+};
 
-// An input method types the full-width forms of ASCII (U+FF01..U+FF5E: "１２．５", "－",
-// "Ｅ", "＆Ｈ") and the forms above. They are read as their ASCII counterparts; a text of ASCII
-// alone is returned as it is.
-std::string_view withHalfWidthForms(std::string_view text, std::string& storage) {
-    if (text.find_first_of("\xE2\xE3\xEF") == std::string_view::npos) return text;
+// The text with those characters replaced; a text of ASCII alone is returned as it is.
+std::string_view withAsciiForms(std::string_view text, std::string& storage) {
+    const auto isAscii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    if (std::all_of(text.begin(), text.end(), isAscii)) return text;
     storage.clear();
     storage.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
-        if (i + 2 < text.size()) {
-            const unsigned code =
-                (byte(0) & 0x0Fu) << 12 | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
-            const bool threeBytes = (byte(0) & 0xF0u) == 0xE0u && (byte(1) & 0xC0u) == 0x80u &&
-                                    (byte(2) & 0xC0u) == 0x80u;
-            if (threeBytes && code >= 0xFF01 && code <= 0xFF5E) {
-                storage += static_cast<char>(code - 0xFF01 + 0x21);
-                i += 2;
-                continue;
-            }
-            if (const char ascii = threeBytes ? otherInputForm(code) : '\0'; ascii != '\0') {
-                storage += ascii;
-                i += 2;
-                continue;
-            }
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Character c = characterAt(text, i);
+        const auto* form =
+            std::find_if(std::begin(kAsciiForms), std::end(kAsciiForms),
+                         [&](const AsciiForm& f) { return c.code >= f.first && c.code <= f.last; });
+        if (form != std::end(kAsciiForms)) {
+            storage += static_cast<char>(form->ascii + (c.code - form->first));
+        } else {
+            storage += text.substr(i, c.length);
         }
-        storage += text[i];
+        i += c.length;
     }
     return storage;
 }
@@ -177,7 +175,7 @@ std::string_view withHalfWidthForms(std::string_view text, std::string& storage)
 
 double textToNumber(std::string_view original) {
     std::string halfWidth;
-    SkippingReader in(withHalfWidthForms(original, halfWidth));
+    SkippingReader in(withAsciiForms(original, halfWidth));
     if (in.peek() == '&') {
         in.next();
         const char kind = in.peek();
@@ -314,14 +312,5 @@ std::string formatNumber(double value, std::string_view pattern) {
 std::string numberToPlainText(double value) { return numberText(value, true, false); }
 
 std::string numberToDecimalText(double value) { return numberText(value, false, true); }
-
-std::string_view textFromCharacter(std::string_view text, std::size_t first) {
-    std::size_t pos = 0;
-    for (std::size_t skipped = 1; skipped < first && pos < text.size(); ++skipped) {
-        ++pos;
-        while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) ++pos;
-    }
-    return text.substr(pos);
-}
 
 }  // namespace lumitrak

@@ -32,8 +32,4 @@ std::string numberToPlainText(double value);
 // ("0.5", "-0.5", "12.3", "1E+20").
 std::string numberToDecimalText(double value);
 
-// `text` from its `first`-th character (1-based, counting UTF-8 code points) to its end;
-// empty when the text is shorter.
-std::string_view textFromCharacter(std::string_view text, std::size_t first);
-
 }  // namespace lumitrak

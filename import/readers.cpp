@@ -3,48 +3,12 @@
 #include <cmath>
 
 #include "core/numbers.h"
+#include "core/text.h"
 
 namespace lumitrak {
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
-
-// The number of bytes of the character at `pos`: the length of the valid UTF-8 sequence that
-// starts there, or 1 for a byte that starts none. Every keyword, separator and sign the readers
-// look for is an ASCII byte, which is always a character of its own.
-std::size_t characterLength(std::string_view text, std::size_t pos) {
-    const auto byteAt = [&](std::size_t i) -> unsigned {
-        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u;
-    };
-    const unsigned lead = byteAt(pos);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned secondLow = 0x80, secondHigh = 0xBF;  // overlong forms and surrogates excluded
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) secondLow = 0xA0;
-        if (lead == 0xED) secondHigh = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) secondLow = 0x90;
-        if (lead == 0xF4) secondHigh = 0x8F;
-    } else {
-        return 1;
-    }
-    if (byteAt(pos + 1) < secondLow || byteAt(pos + 1) > secondHigh) return 1;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byteAt(pos + i) < 0x80 || byteAt(pos + i) > 0xBF) return 1;
-    }
-    return length;
-}
-
-// The byte position `count` characters after `pos`, or the text's end where it has fewer.
-std::size_t advanceCharacters(std::string_view text, std::size_t pos, std::size_t count) {
-    for (; count > 0 && pos < text.size(); --count) pos += characterLength(text, pos);
-    return pos;
-}
 
 // 2.5 x ln(1 / count) / ln(10), in this order; not a finite number for a count <= 0, an
 // infinity, or a count so small that its reciprocal overflows.

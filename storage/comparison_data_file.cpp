@@ -3,18 +3,19 @@
 #include <optional>
 
 #include "core/numbers.h"
+#include "core/text.h"
 #include "storage/byte_order_mark.h"
 
 namespace lumitrak {
 namespace {
 
 // NUL counts as a blank: a file padded with zero bytes then reads like one padded with blanks.
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\0'; }
+bool isPadding(char c) { return isBlank(c) || c == '\0'; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 std::string_view trimmed(std::string_view value) {
-    while (!value.empty() && isBlank(value.front())) value.remove_prefix(1);
-    while (!value.empty() && isBlank(value.back())) value.remove_suffix(1);
+    while (!value.empty() && isPadding(value.front())) value.remove_prefix(1);
+    while (!value.empty() && isPadding(value.back())) value.remove_suffix(1);
     return value;
 }
 
@@ -27,7 +28,7 @@ public:
 
     // Lines holding only blanks, before a record, hold no record.
     void skipBlankLines() {
-        while (!atEnd() && (isBlank(text_[pos_]) || isLineEnd(text_[pos_]))) ++pos_;
+        while (!atEnd() && (isPadding(text_[pos_]) || isLineEnd(text_[pos_]))) ++pos_;
     }
 
     // No value when the text has ended before it: such a value is missing, not empty.

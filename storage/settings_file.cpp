@@ -1,12 +1,12 @@
 #include "storage/settings_file.h"
 
 #include "core/numbers.h"
+#include "core/text.h"
 #include "storage/byte_order_mark.h"
 
 namespace lumitrak {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool endsValue(char c) { return isBlank(c) || c == ',' || c == '\r' || c == '\n'; }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/text.h"
+
 using namespace lumitrak;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();

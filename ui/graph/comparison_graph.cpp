@@ -5,6 +5,7 @@
 #include "core/calibration.h"
 #include "core/messages.h"
 #include "core/numbers.h"
+#include "core/text.h"
 
 namespace lumitrak {
 namespace {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/numbers.h"
+#include "core/text.h"
 #include "ui/graph/comparison_graph.h"
 #include "ui/graph/graph_image.h"
 #include "ui/graph/graph_picture.h"

@@ -5,7 +5,9 @@
 set -euo pipefail
 binary=$(readlink -f "$1")
 runs=${2:-30}
-title="Lumitrak ver4.11"
+# The window title carries the version named in the top CMakeLists.txt.
+version=$(sed -n 's/^project(Lumitrak VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+title="Lumitrak ver$version"
 
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" "$0" "$@"

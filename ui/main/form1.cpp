@@ -17,6 +17,7 @@
 #include "core/measurement.h"
 #include "core/messages.h"
 #include "core/sheet_commands.h"
+#include "core/version.h"
 #include "import/import.h"
 #include "ui/graph/form2.h"
 #include "ui/main/dropped_file.h"
@@ -61,7 +62,7 @@ Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
     if (!messageBoxes_) messageBoxes_ = std::make_unique<QtMessageBoxes>(this);
 
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Lumitrak ver4.11"));
+    setWindowTitle(toQString(kApplicationTitle) + QStringLiteral(" ver") + toQString(kVersion));
     setWindowIcon(QIcon(QStringLiteral(":/lumitrak/lumitrak.png")));
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));

@@ -2,6 +2,7 @@
 // Every text the program shows in a message box, kept in one place so that the windows and the
 // tests use the same words. A two-line message joins its lines with a carriage return.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -35,10 +36,18 @@ inline std::string invalidCountMessage(int starNumber) {
 inline constexpr std::string_view kDropWithoutFileMessage = "ファイルがドロップされていません";
 inline constexpr std::string_view kFileUnreadableMessage = "ファイルを読み込めません";
 inline constexpr std::string_view kFolderDroppedMessage = "フォルダは読み込めません";
-inline constexpr std::string_view kFileTooLargeMessage = "ファイルが大きすぎます (256 KiB まで)";
+// The most the import area takes: the bytes of a dropped file, the characters of its text.
+// Real outputs are a few kilobytes; the text widget lays a longer line out too slowly, and its
+// blinking cursor would keep a core busy.
+inline constexpr std::ptrdiff_t kImportTextLimit = 256 * 1024;
+// The refusal of a file or paste beyond the limit, which it names: "... (256 KiB まで)".
+inline std::string withImportTextLimit(std::string_view refusal) {
+    return std::string(refusal) + " (" + std::to_string(kImportTextLimit / 1024) + " KiB まで)";
+}
+inline const std::string kFileTooLargeMessage = withImportTextLimit("ファイルが大きすぎます");
 // Pasted text that would make the import text too large; the area keeps what it held.
-inline constexpr std::string_view kPasteTooLargeMessage =
-    "貼り付けるテキストが大きすぎます (256 KiB まで)";
+inline const std::string kPasteTooLargeMessage =
+    withImportTextLimit("貼り付けるテキストが大きすぎます");
 inline constexpr std::string_view kNotTextFileMessage = "テキストファイルではありません";
 
 // Graph window read-out label when nothing or not everything can be drawn.

@@ -5,12 +5,9 @@
 #include <QPlainTextEdit>
 #include <QUrl>
 
-namespace lumitrak {
+#include "core/messages.h"  // kImportTextLimit
 
-// The most the import area takes: the bytes of a dropped file, the characters of its text.
-// Real outputs are a few kilobytes; the text widget lays a longer line out too slowly, and its
-// blinking cursor would keep a core busy.
-inline constexpr qsizetype kImportTextLimit = 256 * 1024;
+namespace lumitrak {
 
 class ImportArea : public QPlainTextEdit {
     Q_OBJECT

@@ -111,8 +111,6 @@ Form2::Form2(PhotometrySheet& sheet, QWidget* parent)
     connect(picture_, &GraphPicture::pointerMoved, this, &Form2::Picture1_MouseMove);
 }
 
-const GraphScale& Form2::graphScale() const { return scale_; }
-
 QImage Form2::graphImage() const { return image_; }
 
 void Form2::showPointerReadout(double x, double y) {

@@ -21,7 +21,6 @@ public:
     // retained image. The window keeps no reference to the sheet; closing it deletes it.
     explicit Form2(PhotometrySheet& sheet, QWidget* parent = nullptr);
 
-    const GraphScale& graphScale() const;
     QImage graphImage() const;
 
 public slots:

@@ -30,8 +30,6 @@ public:
     explicit Form1(std::unique_ptr<MessageBoxes> messageBoxes = nullptr, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The sheet as the last command left it.
-    const PhotometrySheet& sheet() const { return sheet_; }
     // The graph window, or nullptr when it is not open.
     Form2* graphWindow() const { return graph_; }
 

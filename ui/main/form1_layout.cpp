@@ -366,8 +366,6 @@ QSize fittedWindowSize(const QSize& layout, const QSize& room, int scrollBarExte
                  std::min(room.height(), layout.height() + (horizontal ? scrollBarExtent : 0)));
 }
 
-std::span<const ControlSpec> singleControls() { return kSingleControls; }
-
 QString rowMeasuredFieldName(int k) { return numbered("Text", k <= 15 ? 2 * k - 1 : 2 * k + 6); }
 QString rowCatalogFieldName(int k) { return numbered("Text", k <= 15 ? 2 * k : 2 * k + 7); }
 QString rowClearButtonName(int k) { return numbered("Command", k <= 15 ? k + 1 : k + 12); }

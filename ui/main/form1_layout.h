@@ -6,7 +6,6 @@
 #include <QSize>
 #include <QString>
 #include <array>
-#include <span>
 
 #include "core/sheet.h"
 #include "ui/graph/window_scale.h"
@@ -50,8 +49,6 @@ struct ControlSpec {
     int left, top, width, height;  // twips
     const char* frame;
 };
-
-std::span<const ControlSpec> singleControls();
 
 // The repeated families: comparison rows 1..20 and averaging slots 1..8. Each member has a name
 // of its own for screen readers, and the buttons a tooltip that says what they do.

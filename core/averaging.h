@@ -11,8 +11,9 @@ inline constexpr double kEmptySlotMarker = kEmptyEntryMarker;
 // Replaces an error of exactly 0, so that no weight divides by zero.
 inline constexpr double kMinimumSlotError = 0.000001;
 
-// Writes the four averaging captions; with no filled slot, or a result that is not a finite
-// number, all four go back to "--.--".
+// Writes the four averaging captions. With no filled slot all four go back to "--.--"; otherwise
+// only a figure that is not a finite number does (weights that overflow leave the mean and the
+// scatter shown).
 void computeAverages(PhotometrySheet& sheet);
 
 }  // namespace lumitrak

@@ -17,7 +17,7 @@ struct CalibrationFit {
     double slope;
     double constant;
     double correlation;  // r squared
-    int starCount;
+    int starCount;       // the pairs the fit used, 2 to 20
     double residualRms;  // the photometric error
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// The three number helpers every command uses to move between the sheet's texts and doubles.
-// None of them depends on the C or C++ locale: "." is always the decimal point.
+// The number helpers every command uses to move between the sheet's texts and doubles. None of
+// them depends on the C or C++ locale: "." is always the decimal point.
 
 #include <string>
 #include <string_view>

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "core/messages.h"
 #include "import/loader.h"
 #include "import/readers.h"
@@ -125,4 +128,18 @@ TEST(ImportMeasuredValues, AStoppingStarKeepsTheRowsBeforeItAndIsNamed) {
     EXPECT_EQ(imported.comparisonRow(20).measuredText, "-5.");
     EXPECT_EQ(negative.failedStar, 22);
     EXPECT_EQ(importAbortMessage(negative), kNegativeCountMessage);
+}
+
+// An S.Image output saved on Windows, read as a dropped file is: its CR LF lines joined into one.
+TEST(ImportMeasuredValues, ASavedOutputImportsAsDropped) {
+    std::ifstream file(LUMITRAK_IMPORT_FIXTURES "/simage_output_crlf.txt", std::ios::binary);
+    const std::string saved{std::istreambuf_iterator<char>(file), {}};
+    ASSERT_NE(saved.find("\r\n"), std::string::npos) << "the fixture lost its CR LF line ends";
+    PhotometrySheet sheet = sheetToImport(SourceProgram::SImage, joinFileLines(saved));
+    EXPECT_EQ(importMeasuredValues(sheet), ImportOutcome::Imported);
+    // -2.5 log10 of the counts 25000, 10000 and 2500.
+    const PhotometrySheet& imported = sheet;
+    EXPECT_EQ(imported.comparisonRow(1).measuredText, "-10.995");
+    EXPECT_EQ(imported.comparisonRow(2).measuredText, "-10.");
+    EXPECT_EQ(imported.comparisonRow(3).measuredText, "-8.495");
 }

@@ -13,7 +13,8 @@ namespace lumitrak {
 // hexadecimal or octal integer. A text with no number at its start gives 0. An exponent too
 // large for a double gives an infinity of the number's sign; one too small gives 0. The
 // full-width forms an input method types ("１２．５", "－", "Ｅ", "＆Ｈ", the minus sign "−" and
-// the ideographic space) count as their ASCII forms.
+// the ideographic space) and its kana-mode minus and point ("ー", "ｰ", "。", "｡") count as their
+// ASCII forms.
 double textToNumber(std::string_view text);
 
 // `value` written with a display pattern such as "##.000", "#0.000", "###.###" or "#####.00":

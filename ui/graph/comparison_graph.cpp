@@ -15,6 +15,10 @@ constexpr std::size_t kCaptionNumberStart = 5;
 
 }  // namespace
 
+std::string_view captionNumberText(const std::string& caption) {
+    return textFromCharacter(caption, kCaptionNumberStart);
+}
+
 ComparisonGraph drawComparisonGraph(PhotometrySheet& sheet) {
     ComparisonGraph graph;
     const bool fitDefined = refreshFitLabels(sheet);
@@ -37,9 +41,8 @@ ComparisonGraph drawComparisonGraph(PhotometrySheet& sheet) {
 
     // Without a fit the captions still hold the previous table's line, so no offset lines.
     if (fitDefined && scaleDefined) {
-        const double a = textToNumber(textFromCharacter(sheet.slopeCaption, kCaptionNumberStart));
-        const double b =
-            textToNumber(textFromCharacter(sheet.constantCaption, kCaptionNumberStart));
+        const double a = textToNumber(captionNumberText(sheet.slopeCaption));
+        const double b = textToNumber(captionNumberText(sheet.constantCaption));
         const double e = textToNumber(sheet.photometricErrorCaption);
         for (const double offset : {3 * e, -3 * e, 2 * e, -2 * e}) {
             if (const std::optional<SurfaceLine> line = visibleOffsetLine(scale, a, b, offset)) {

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "core/numbers.h"
-#include "core/text.h"
 #include "ui/graph/comparison_graph.h"
 #include "ui/graph/graph_image.h"
 #include "ui/graph/graph_picture.h"
@@ -23,12 +22,8 @@ constexpr QRect kClientTwips(0, 0, 4524, 4968);
 constexpr QRect kPictureTwips(0, 0, kGraphExtent, kGraphExtent);
 constexpr QRect kLabelTwips(120, 4560, 4335, 255);
 
-// The fit captions start with four characters, "傾き =" and "定数 =", before the number.
-constexpr std::size_t kCaptionNumberStart = 5;
-
 QString captionNumber(const std::string& caption) {
-    return QString::fromStdString(std::string(textFromCharacter(caption, kCaptionNumberStart)))
-        .trimmed();
+    return QString::fromStdString(std::string(captionNumberText(caption))).trimmed();
 }
 
 QString rowList(const QStringList& rows) {
@@ -43,8 +38,8 @@ QString describeGraph(const PhotometrySheet& sheet, const ComparisonGraph& graph
         const QString explanation = QString::fromStdString(graph.explanation);
         return graph.dots.empty() ? explanation : count + explanation;
     }
-    const double a = textToNumber(textFromCharacter(sheet.slopeCaption, kCaptionNumberStart));
-    const double b = textToNumber(textFromCharacter(sheet.constantCaption, kCaptionNumberStart));
+    const double a = textToNumber(captionNumberText(sheet.slopeCaption));
+    const double b = textToNumber(captionNumberText(sheet.constantCaption));
     const double e = textToNumber(sheet.photometricErrorCaption);
     QStringList beyondTwo;
     QStringList beyondThree;

@@ -28,4 +28,5 @@ done
 desktop-file-validate "$root/usr/share/applications/org.lumitrak.Lumitrak.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.lumitrak.Lumitrak.metainfo.xml"
 
-bash tests/app/xvfb_session_check.sh "$root/usr/bin/lumitrak" "$build/package-check"
+version=$(dpkg-deb -f "$deb" Version)
+bash tests/app/xvfb_session_check.sh "$root/usr/bin/lumitrak" "$build/package-check" "Lumitrak ver$version"

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The real program under Xvfb and openbox: rows restored, graph opened, closed with OK and Cancel;
 # at 12 pt on this 1366x768 screen the window stays on the screen and its bottom row is reached.
-# Usage: xvfb_session_check.sh <lumitrak binary> <artefact folder (screenshots)>
+# Usage: xvfb_session_check.sh <lumitrak binary> <artefact folder (screenshots)> <window title>
 set -euo pipefail
 binary=$(realpath "$1")
 artefacts=$(mkdir -p "$2" && realpath "$2")
+title=$3
 if [ -z "${LUMITRAK_INSIDE_XVFB:-}" ]; then
   export LUMITRAK_INSIDE_XVFB=1
   exec timeout 150 xvfb-run --auto-servernum --server-args="-screen 0 1366x768x24" \
-    bash "$0" "$binary" "$artefacts"
+    bash "$0" "$binary" "$artefacts" "$title"
 fi
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 work=$(mktemp -d)
@@ -56,7 +57,7 @@ start() {
 session() {
   start "$1"
   local main graph frame l r t b x y w h
-  main=$(window_titled "Lumitrak ver4.11") || fail "no main window"
+  main=$(window_titled "$title") || fail "no main window"
   sleep 1
   if [ "$2" = graph ]; then
     import -window "$main" "$artefacts/main-window.png"
@@ -107,16 +108,16 @@ start "$folder"
 first=$pid
 start "$folder"
 sleep 1
-wmctrl -i -a "$(window_titled "Lumitrak ver4.11" "$pid")"
+wmctrl -i -a "$(window_titled "$title" "$pid")"
 xdotool type 5
 sleep 2
 kill -9 "$pid"
 wait "$pid" || true
 start "$folder"
 answer "$pid" Return
-wmctrl -i -c "$(window_titled "Lumitrak ver4.11" "$first")"
+wmctrl -i -c "$(window_titled "$title" "$first")"
 answer "$first" Return
-window_titled "Lumitrak ver4.11" "$pid" >/dev/null || fail "no main window after the restore"
+window_titled "$title" "$pid" >/dev/null || fail "no main window after the restore"
 kill -TERM "$pid"
 answer "$pid" Return y
 wait "$pid" || fail "lumitrak did not end cleanly after SIGTERM"

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPalette>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QShortcut>
 
 #include "core/averaging.h"
@@ -74,6 +75,12 @@ Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
     writeSheet();
     Form_Load();
     watchTableEdits();
+    // At a logout the question comes while someone is there to answer it, or not at all.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        const bool mayAsk = manager.allowsInteraction();
+        saveForLogout(mayAsk);
+        if (mayAsk) manager.release();
+    });
     controls_.measuredFields[0]->setFocus();
 }
 

@@ -47,10 +47,15 @@ TEST(TextToNumber, ReadsTheLeadingNumber) {
 TEST(FormatNumber, RoundsHalfAwayFromZeroToThePattern) {
     const std::tuple<double, const char*, const char*> cases[] = {
         // value, pattern, text
-        {0.5, "##.000", ".500"},          {0.005, "#0.00", "0.01"},
-        {2.675, "#0.00", "2.68"},         {1e20, "#0.000", "100000000000000000000.000"},
-        {0.987656, "##.####0", ".98766"}, {-5, "###.###", "-5."},
-        {-0.0004, "#0.000", "0.000"},     {std::nan(""), "##.000", ""},
+        {0.5, "##.000", ".500"},
+        {0.005, "#0.00", "0.01"},
+        {2.675, "#0.00", "2.68"},
+        {1e20, "#0.000", "100000000000000000000.000"},
+        {0.987656, "##.####0", ".98766"},
+        {-5, "###.###", "-5."},
+        {-0.0004, "#0.000", "0.000"},
+        {std::nan(""), "##.000", ""},
+        {5, "000.0", "005.0"},  // more mandatory digits than the number has
     };
     for (const auto& [value, pattern, text] : cases)
         EXPECT_EQ(formatNumber(value, pattern), text) << value << " with " << pattern;
@@ -65,6 +70,7 @@ TEST(NumberToText, WritesTheShortestForm) {
         {0.1 + 0.2, " .3", "0.3"},
         {1e15, " 1E+15", "1E+15"},
         {-1.5e20, "-1.5E+20", "-1.5E+20"},
+        {0.0001, " .0001", "0.0001"},
         {0.00001, " 1E-05", "1E-05"},
         {std::nan(""), " 0", "0"},
     };

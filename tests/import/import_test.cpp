@@ -37,9 +37,16 @@ TEST(IrisReader, CopiesSevenCharactersFromTheFirstMinusWithinHundred) {
          " Magnitude -\xDF\xBF\xE0\xA0\x80\xE0\x80\x80\xE3\x81z",
          {"-\xDF\xBF\xE0\xA0\x80\xE0\x80\x80\xE3"}},
         {"resumes after the minus", " Magnitude -1.2Magnitude -3.4567", {"-1.2Mag", "-3.4567"}},
+        {"two bytes from C2 on", " Magnitude -¢¢¢¢¢¢¢", {"-¢¢¢¢¢¢"}},
+        {"F5 starts nothing",
+         " Magnitude -\xF5\x80\x80\x80"
+         "123",
+         {"-\xF5\x80\x80\x80"
+          "12"}},
     };
     for (const Case& c : cases) EXPECT_EQ(readIrisValues(c.text), c.values) << c.label;
     EXPECT_EQ(readIrisValues(repeat(" Magnitude -1.2345678", 3), 2), Values(2, "-1.2345"));
+    EXPECT_EQ(readSImageValues(repeat(" 100 SEMICTRD", 3), 2).values, Values(2, "-5."));
 }
 
 std::string makariText(const Values& counts) {

@@ -21,7 +21,7 @@ TEST(SettingsFile, WritesTheCodeAndReadsTheFirstValueAsOne) {
         {"0", Iris},         {"\xEF\xBB\xBF  2,xyz", SImage},
         {"\t1\n", Makari},   {" 1 2\r\n", Makari},
         {"3", std::nullopt}, {"1.5", std::nullopt},
-        {"", std::nullopt},
+        {"", std::nullopt},  {",1", std::nullopt},
     };
     for (const auto& [text, program] : cases) {
         const std::vector<char> bytes = exactBytes(text);
@@ -68,6 +68,7 @@ TEST(ParseComparisonData, ReadsValuesAsFarAsTheyGo) {
 // Whatever a field holds comes back as it was typed; a copy cut short is none.
 TEST(RecoveryFile, KeepsEveryTextAsTyped) {
     TypedTable table{.program = SImage};
+    table.rows[0] = {"12.3", ""};
     table.rows[1] = {"a\\nb\\", "\r\n,\t"};
     table.rows[19] = {"日本 ｶﾀﾛｸﾞ", std::string("x\0y", 3)};
     const std::string text = recoveryFileText(table);

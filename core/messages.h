@@ -65,6 +65,38 @@ inline std::string fileNotSavedMessage(std::string_view fileName) {
 inline constexpr std::string_view kNotRegularFileReason = "通常のファイルではありません";
 inline constexpr std::string_view kReadOnlyFileReason = "読み取り専用のファイルです";
 
+// Why a file could not be read or written, for the causes an observer can act on; for any other
+// cause the system's own words are shown.
+enum class FileProblem {
+    NoSpace,
+    QuotaExceeded,
+    AccessDenied,
+    ReadOnlyFileSystem,
+    ReadOnlyFile,
+    NotFound,
+    NotAFolder,
+    NotRegular,
+    InUse,
+    TooLarge,
+    IoError,
+};
+inline std::string_view fileProblemReason(FileProblem problem) {
+    switch (problem) {
+        case FileProblem::NoSpace: return "ディスクに空き容量がありません";
+        case FileProblem::QuotaExceeded: return "ディスクの使用量が上限に達しています";
+        case FileProblem::AccessDenied: return "アクセスが許可されていません";
+        case FileProblem::ReadOnlyFileSystem: return "書き込みのできないディスクです";
+        case FileProblem::ReadOnlyFile: return kReadOnlyFileReason;
+        case FileProblem::NotFound: return "ファイルまたはフォルダが見つかりません";
+        case FileProblem::NotAFolder: return "パスの途中にフォルダではないものがあります";
+        case FileProblem::NotRegular: return kNotRegularFileReason;
+        case FileProblem::InUse: return "ほかのプログラムが使用中です";
+        case FileProblem::TooLarge: return "ファイルの大きさの上限を超えます";
+        case FileProblem::IoError: return "ディスクの読み書きに失敗しました (入出力エラー)";
+    }
+    return {};
+}
+
 // Closing.
 inline constexpr std::string_view kSaveComparisonDataPrompt = "比較星データを保存しますか";
 // Another window on the same folder saved the file after this one read it.

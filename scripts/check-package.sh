@@ -22,9 +22,12 @@ for file in usr/bin/lumitrak \
             usr/share/applications/org.lumitrak.Lumitrak.desktop \
             usr/share/metainfo/org.lumitrak.Lumitrak.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/org.lumitrak.Lumitrak.svg \
-            usr/share/icons/hicolor/64x64/apps/org.lumitrak.Lumitrak.png; do
+            usr/share/icons/hicolor/64x64/apps/org.lumitrak.Lumitrak.png \
+            usr/share/doc/lumitrak/copyright; do
   [ -e "$root/$file" ] || { echo "the package lacks $file" >&2; exit 1; }
 done
+grep -qx 'License: GPL-3.0-or-later' "$root/usr/share/doc/lumitrak/copyright" ||
+  { echo "the package's copyright file names no GPL-3.0-or-later licence" >&2; exit 1; }
 desktop-file-validate "$root/usr/share/applications/org.lumitrak.Lumitrak.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.lumitrak.Lumitrak.metainfo.xml"
 

@@ -65,6 +65,9 @@ inline std::string fileNotSavedMessage(std::string_view fileName) {
 inline constexpr std::string_view kNotRegularFileReason = "通常のファイルではありません";
 inline constexpr std::string_view kReadOnlyFileReason = "読み取り専用のファイルです";
 
+// Neither HOME nor the user's account names a home folder.
+inline constexpr std::string_view kNoHomeFolderReason = "ホームフォルダが分かりません";
+
 // Why a file could not be read or written, for the causes an observer can act on; for any other
 // cause the system's own words are shown.
 enum class FileProblem {
@@ -88,7 +91,7 @@ inline std::string_view fileProblemReason(FileProblem problem) {
         case FileProblem::ReadOnlyFileSystem: return "書き込みのできないディスクです";
         case FileProblem::ReadOnlyFile: return kReadOnlyFileReason;
         case FileProblem::NotFound: return "ファイルまたはフォルダが見つかりません";
-        case FileProblem::NotAFolder: return "パスの途中にフォルダではないものがあります";
+        case FileProblem::NotAFolder: return "フォルダのあるべき所にファイルがあります";
         case FileProblem::NotRegular: return kNotRegularFileReason;
         case FileProblem::InUse: return "ほかのプログラムが使用中です";
         case FileProblem::TooLarge: return "ファイルの大きさの上限を超えます";

@@ -1,0 +1,17 @@
+#pragma once
+// What the program sets up once, before its first window opens.
+
+class QApplication;
+
+namespace lumitrak {
+
+// The id of the program's menu entry, "org.lumitrak.Lumitrak.desktop" without its suffix.
+inline constexpr char kDesktopFileName[] = "org.lumitrak.Lumitrak";
+
+// Names the program after its menu entry, so that a Wayland compositor finds its icon, and loads
+// Qt's own Japanese texts, whatever the locale, so that standard buttons ("キャンセル", "再試行")
+// and the fields' context menus speak the window's language. Without Qt's translations installed
+// those stay English.
+void setUpApplication(QApplication& application);
+
+}  // namespace lumitrak

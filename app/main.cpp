@@ -2,15 +2,15 @@
 
 #include <QApplication>
 
-#include "ui/main/desktop_setup.h"
+#include "app/desktop_setup.h"
+#include "app/quit_signals.h"
 #include "ui/main/form1.h"
-#include "ui/main/quit_signals.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     lumitrak::setUpApplication(application);
     lumitrak::Form1 form;
-    lumitrak::closeOnQuitSignals(&form);
+    lumitrak::onQuitRequest(&form, [&form] { form.closeForQuitRequest(); });
     form.show();
     return application.exec();
 }

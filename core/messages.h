@@ -65,6 +65,9 @@ inline std::string fileNotSavedMessage(std::string_view fileName) {
 inline constexpr std::string_view kNotRegularFileReason = "通常のファイルではありません";
 inline constexpr std::string_view kReadOnlyFileReason = "読み取り専用のファイルです";
 
+// Neither HOME nor the user's account names a home folder.
+inline constexpr std::string_view kNoHomeFolderReason = "ホームフォルダが分かりません";
+
 // Why a file could not be read or written, for the causes an observer can act on; for any other
 // cause the system's own words are shown.
 enum class FileProblem {
@@ -88,7 +91,7 @@ inline std::string_view fileProblemReason(FileProblem problem) {
         case FileProblem::ReadOnlyFileSystem: return "書き込みのできないディスクです";
         case FileProblem::ReadOnlyFile: return kReadOnlyFileReason;
         case FileProblem::NotFound: return "ファイルまたはフォルダが見つかりません";
-        case FileProblem::NotAFolder: return "パスの途中にフォルダではないものがあります";
+        case FileProblem::NotAFolder: return "フォルダのあるべき所にファイルがあります";
         case FileProblem::NotRegular: return kNotRegularFileReason;
         case FileProblem::InUse: return "ほかのプログラムが使用中です";
         case FileProblem::TooLarge: return "ファイルの大きさの上限を超えます";
@@ -99,17 +102,55 @@ inline std::string_view fileProblemReason(FileProblem problem) {
 
 // Closing.
 inline constexpr std::string_view kSaveComparisonDataPrompt = "比較星データを保存しますか";
-// Another window on the same folder saved the file after this one read it.
-inline std::string fileChangedElsewhereQuestion(std::string_view fileName) {
+
+// What becomes of this window's table when the observer declines a question or a save fails:
+// kept in the recovery copy, or, where no copy can be kept, not kept at all.
+inline constexpr std::string_view kTableKeptNote =
+    "このウィンドウの表は控えに残り、次の起動時に復元できます";
+inline constexpr std::string_view kTableLostNote = "このウィンドウの表は保存されません";
+
+// A save failed; Retry or Cancel.
+inline std::string fileNotSavedQuestion(std::string_view fileName, std::string_view reason,
+                                        std::string_view tableNote) {
+    return fileNotSavedMessage(fileName) + "\r" + std::string(reason) +
+           "\r(キャンセル: " + std::string(tableNote) + ")";
+}
+// Another window (or program) saved a different table after this one read the file.
+inline std::string fileChangedElsewhereQuestion(std::string_view fileName,
+                                                std::string_view tableNote) {
     return std::string(fileName) +
            " は、このウィンドウが読み込んだ後に別のウィンドウで変更されました\r"
-           "このウィンドウの表で上書きしますか (いいえ: 別のウィンドウの表を残します)";
+           "このウィンドウの表で上書きしますか (いいえ: 別のウィンドウの表を残します。" +
+           std::string(tableNote) + ")";
+}
+// The file this window read is no longer there.
+inline std::string fileGoneQuestion(std::string_view fileName, std::string_view tableNote) {
+    return std::string(fileName) +
+           " は、このウィンドウが読み込んだ後に削除されました\r"
+           "このウィンドウの表で作り直しますか (いいえ: " +
+           std::string(tableNote) + ")";
+}
+// The file cannot be read now, so whether another window changed it is unknown.
+inline std::string fileUnreadableQuestion(std::string_view fileName, std::string_view reason,
+                                          std::string_view tableNote) {
+    return std::string(fileName) +
+           " を読み込めないため、別のウィンドウで変更されたか分かりません\r" + std::string(reason) +
+           "\rこのウィンドウの表で上書きしますか (いいえ: ファイルはそのままにします。" +
+           std::string(tableNote) + ")";
 }
 
 // Opening after the program ended without closing: the table typed then can come back.
 inline std::string restoreTypedTableQuestion(int filledRows, std::string_view program) {
     return "Lumitrak が前回閉じずに終了したときに入力していた比較星データがあります (" +
-           std::to_string(filledRows) + " 行、" + std::string(program) + ")\r復元しますか";
+           std::to_string(filledRows) + " 行、" + std::string(program) +
+           ")\r復元しますか (いいえ: この控えを削除します。キャンセル: 次の起動まで残します)";
+}
+
+// The recovery copy cannot be written: said once, with the reason and the folder.
+inline std::string recoveryCopyOffMessage(std::string_view reason, std::string_view folder) {
+    std::string text = "入力中の比較星データの控えを書き込めません\r" + std::string(reason);
+    if (!folder.empty()) text += "\r" + std::string(folder);
+    return text + "\rLumitrak が閉じずに終了すると、入力した表は失われます";
 }
 
 }  // namespace lumitrak

@@ -22,6 +22,15 @@ std::optional<SourceProgram> sourceProgramFromCode(int code) {
     }
 }
 
+std::string_view sourceProgramName(SourceProgram program) {
+    switch (program) {
+        case SourceProgram::Iris: return "IRIS";
+        case SourceProgram::Makari: return "Makari";
+        case SourceProgram::SImage: return "S.Image";
+    }
+    return {};
+}
+
 ComparisonRow& PhotometrySheet::comparisonRow(int k) {
     assert(k >= 1 && k <= kComparisonRows);
     return comparisonRows.at(static_cast<std::size_t>(k - 1));

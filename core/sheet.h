@@ -22,6 +22,8 @@ enum class SourceProgram { Iris, Makari, SImage };
 int sourceProgramCode(SourceProgram program);
 // The program of a stored code; no value for any other number.
 std::optional<SourceProgram> sourceProgramFromCode(int code);
+// The name the window shows for a program: "IRIS", "Makari", "S.Image".
+std::string_view sourceProgramName(SourceProgram program);
 
 struct ComparisonRow {
     std::string measuredText;

@@ -1,5 +1,6 @@
 #include "storage/comparison_data_file.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/numbers.h"
@@ -50,23 +51,28 @@ private:
     std::size_t pos_ = 0;
 };
 
+// An empty field, or one the text ends before, is an empty text; any other field is a number.
 std::string shownText(const std::optional<std::string_view>& value) {
-    return value ? numberToDecimalText(textToNumber(*value)) : std::string{};
+    return value && !value->empty() ? numberToDecimalText(textToNumber(*value)) : std::string{};
 }
 
 std::string storedText(const std::string& shown) {
-    return numberToPlainText(textToNumber(shown)) + " ";
+    return shown.empty() ? std::string() : numberToPlainText(textToNumber(shown)) + " ";
+}
+
+bool holdsAnything(const ComparisonRow& row) {
+    return !row.measuredText.empty() || !row.catalogText.empty();
 }
 
 }  // namespace
 
 std::string comparisonDataText(const PhotometrySheet& sheet) {
+    // Every row keeps its place, so that the next import's star n meets row n's catalog value.
+    const auto& rows = sheet.comparisonRows;
+    const auto last = std::find_if(rows.rbegin(), rows.rend(), holdsAnything).base();
     std::string text;
-    for (const ComparisonRow& row : sheet.comparisonRows) {
-        // A row without a measured value is not kept, whatever its catalog text holds.
-        if (row.measuredText.empty()) continue;
-        text += storedText(row.measuredText) + "," + storedText(row.catalogText) + "\r\n";
-    }
+    for (auto row = rows.begin(); row != last; ++row)
+        text += storedText(row->measuredText) + "," + storedText(row->catalogText) + "\r\n";
     return text;
 }
 

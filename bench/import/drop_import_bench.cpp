@@ -18,16 +18,11 @@
 #include <ctime>
 #include <memory>
 
+#include "tests/support/recording_message_boxes.h"
 #include "ui/main/form1.h"
 #include "ui/main/import_area.h"
 
 namespace {
-
-struct SilentMessageBoxes : lumitrak::MessageBoxes {
-    void showMessage(const QString&, const QString&) override {}
-    bool askOkCancel(const QString&, const QString&) override { return false; }
-    bool askRetryCancel(const QString&, const QString&) override { return false; }
-};
 
 QByteArray sImageOutput(qsizetype size) {
     QByteArray file = "  #    X       Y      Count    Type\r\n";
@@ -91,7 +86,8 @@ private:
 private slots:
     void initTestCase() {
         QVERIFY(QDir::setCurrent(dir_.path()));
-        form_ = std::make_unique<lumitrak::Form1>(std::make_unique<SilentMessageBoxes>());
+        form_ =
+            std::make_unique<lumitrak::Form1>(std::make_unique<lumitrak::RecordingMessageBoxes>());
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
         area_ = form_->findChild<QPlainTextEdit*>(QStringLiteral("Text37"));

@@ -10,16 +10,11 @@
 
 #include "core/numbers.h"
 #include "core/sheet.h"
+#include "tests/support/recording_message_boxes.h"
 #include "ui/graph/form2.h"
 #include "ui/main/form1.h"
 
 namespace {
-
-struct SilentMessageBoxes : lumitrak::MessageBoxes {
-    void showMessage(const QString&, const QString&) override {}
-    bool askOkCancel(const QString&, const QString&) override { return false; }
-    bool askRetryCancel(const QString&, const QString&) override { return false; }
-};
 
 lumitrak::PhotometrySheet fullSheet() {
     lumitrak::PhotometrySheet sheet;
@@ -38,7 +33,8 @@ class WindowCommandsBench : public QObject {
 
 private slots:
     void init() {
-        window_ = std::make_unique<lumitrak::Form1>(std::make_unique<SilentMessageBoxes>());
+        window_ =
+            std::make_unique<lumitrak::Form1>(std::make_unique<lumitrak::RecordingMessageBoxes>());
         const lumitrak::PhotometrySheet sheet = fullSheet();
         for (int k = 1; k <= lumitrak::kComparisonRows; ++k) {
             field(k, true)->setText(QString::fromStdString(sheet.comparisonRow(k).measuredText));

@@ -94,8 +94,9 @@ session "$work/ok" graph Return
 expect_bytes "$work/ok/compdata.txt" ' 12.3 , 10.2 \r\n-7.25 , 9 \r\n .5 , 11 \r\n'
 expect_bytes "$work/ok/lumitrak.ini" ' 2 \r\n'
 
-# A folder named in Shift_JIS: one window saves, a second is edited and killed; a third offers its
-# rows back (Yes), ends by SIGTERM through the closing and is asked before overwriting (Yes).
+# A folder named in Shift_JIS: one window is edited, a second is edited and killed; a third offers
+# its rows back (Yes); the first saves; the third ends by SIGTERM through the closing and is asked
+# before overwriting the first one's table (Yes).
 folder=$work/$(printf '\x93\xfa\x96\x7b')
 mkdir "$folder"
 printf '1,2\r\n' >"$folder/compdata.txt"
@@ -110,6 +111,8 @@ kill -9 "$pid"
 wait "$pid" || true
 start "$folder"
 answer "$pid" Return
+wmctrl -i -a "$(window_titled "$title" "$first")"
+xdotool type 9
 wmctrl -i -c "$(window_titled "$title" "$first")"
 answer "$first" Return
 window_titled "$title" "$pid" >/dev/null || fail "no main window after the restore"

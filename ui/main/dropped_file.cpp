@@ -1,23 +1,20 @@
 #include "ui/main/dropped_file.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <optional>
 
 #include "core/messages.h"
 #include "import/loader.h"
-#include "ui/main/import_area.h"
-#include "ui/main/qt_text.h"
+#include "platform/file_system.h"
 
 namespace lumitrak {
 namespace {
 
 DroppedFileText refused(std::string_view message, const QString& name) {
     DroppedFileText result;
-    result.errorMessage = toQString(message);
-    if (!name.isEmpty()) result.errorMessage += QChar(u'\r') + name;
+    result.errorMessage = std::string(message);
+    if (!name.isEmpty()) result.errorMessage += "\r" + name.toStdString();
     return result;
 }
 
@@ -54,25 +51,17 @@ DroppedFileText readDroppedFile(const QList<QUrl>& urls) {
 
     const QString path = url.toLocalFile();
     const QString name = QDir::toNativeSeparators(path);
-    const QFileInfo info(path);
-    if (info.isDir()) return refused(kFolderDroppedMessage, name);
-    // Only a regular file: a pipe, socket or device would keep the window waiting in open().
-    if (!info.isFile()) return refused(kFileUnreadableMessage, name);
-    if (info.size() > kImportTextLimit) return refused(kFileTooLargeMessage, name);
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return refused(kFileUnreadableMessage, name);
-    // Read one byte past the limit, so that a file that grows or a device without a size
-    // cannot make the window wait for ever.
-    const QByteArray bytes = file.read(kImportTextLimit + 1);
-    if (file.error() != QFileDevice::NoError) return refused(kFileUnreadableMessage, name);
+    const FileRead file = readRegularFile(path.toStdString(), kImportTextLimit);
+    if (file.isFolder) return refused(kFolderDroppedMessage, name);
+    if (file.status != FileRead::Status::Read) return refused(kFileUnreadableMessage, name);
+    const QByteArray bytes = QByteArray::fromStdString(file.bytes);
     if (bytes.size() > kImportTextLimit) return refused(kFileTooLargeMessage, name);
     // UTF-16 holds NUL bytes in every ASCII character; without its mark they mean binary data.
     if (!utf16Encoding(bytes) && bytes.contains('\0')) return refused(kNotTextFileMessage, name);
 
     DroppedFileText result;
     result.loaded = true;
-    result.text = toQString(joinFileLines(decodeFileText(bytes).toStdString()));
+    result.text = joinFileLines(decodeFileText(bytes).toStdString());
     return result;
 }
 

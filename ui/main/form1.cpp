@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QPalette>
 #include <QPushButton>
-#include <QSessionManager>
 #include <QShortcut>
 
 #include "core/averaging.h"
@@ -23,6 +22,7 @@
 #include "ui/graph/form2.h"
 #include "ui/main/dropped_file.h"
 #include "ui/main/import_area.h"
+#include "ui/main/message_boxes.h"
 #include "ui/main/qt_text.h"
 
 // The window's icon lives in the library's resources; a static library must load them itself.
@@ -58,9 +58,9 @@ Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      messageBoxes_(std::move(messageBoxes)) {
+      messageBoxes_(messageBoxes ? std::move(messageBoxes)
+                                 : std::make_unique<QtMessageBoxes>(this)) {
     loadForm1Resources();
-    if (!messageBoxes_) messageBoxes_ = std::make_unique<QtMessageBoxes>(this);
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(kApplicationTitle) + QStringLiteral(" ver") + toQString(kVersion));
@@ -73,14 +73,6 @@ Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
     controls_ = buildForm1Controls(this);
     connectControls();
     writeSheet();
-    Form_Load();
-    watchTableEdits();
-    // At a logout the question comes while someone is there to answer it, or not at all.
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        const bool mayAsk = manager.allowsInteraction();
-        saveForLogout(mayAsk);
-        if (mayAsk) manager.release();
-    });
     controls_.measuredFields[0]->setFocus();
 }
 
@@ -126,11 +118,7 @@ void Form1::connectControls() {
 }
 
 void Form1::showMessage(std::string_view title, std::string_view text) {
-    messageBoxes_->showMessage(toQString(title), toQString(text));
-}
-
-void Form1::showMessage(std::string_view title, const QString& text) {
-    messageBoxes_->showMessage(toQString(title), text);
+    messageBoxes_->showMessage(title, text);
 }
 
 QString Form1::resultsLine() const {
@@ -211,7 +199,7 @@ void Form1::loadDroppedFile(const QList<QUrl>& urls) {
         showMessage(kApplicationTitle, dropped.errorMessage);
         return;
     }
-    runOnSheet([&dropped](PhotometrySheet& s) { s.importText = dropped.text.toStdString(); });
+    runOnSheet([&dropped](PhotometrySheet& s) { s.importText = dropped.text; });
 }
 
 void Form1::clearComparisonRow(int k) {

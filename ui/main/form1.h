@@ -11,12 +11,11 @@
 #include <memory>
 #include <string_view>
 
+#include "core/message_boxes.h"
 #include "core/sheet.h"
+#include "storage/folder_session.h"
 #include "ui/graph/form2.h"
-#include "ui/main/data_files.h"
 #include "ui/main/form1_layout.h"
-#include "ui/main/message_boxes.h"
-#include "ui/main/recovery_copy.h"
 
 class QLabel;
 
@@ -25,8 +24,8 @@ namespace lumitrak {
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    // Without message boxes of its own the window shows the real ones. The window opens its
-    // data files here, from the current working directory.
+    // Without message boxes of its own the window shows the real ones. Once shown, the window
+    // opens its data files, in the current working directory.
     explicit Form1(std::unique_ptr<MessageBoxes> messageBoxes = nullptr, QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -52,6 +51,9 @@ public:
     // window's close that follows asks nothing more; without it only the recovery copy is
     // brought up to date, so nothing blocks the logout.
     void saveForLogout(bool mayAsk);
+    // A request from outside to end the program: the recovery copy is brought up to date at
+    // once, then the window closes the normal way.
+    void closeForQuitRequest();
 
     // The nine results as one line for a spreadsheet, separated by tabs, each as shown: the
     // variable star's magnitude and error, slope, constant, r squared (the numbers alone), then
@@ -65,6 +67,7 @@ public:
     void clearAveragingSlot(int n);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -77,20 +80,10 @@ private:
     void readSheet();
     void writeSheet();
     void showMessage(std::string_view title, std::string_view text);
-    void showMessage(std::string_view title, const QString& text);
-    // A data file read at opening; a file that exists but cannot be read is reported.
-    DataFileRead readReportingFailure(std::string_view fileName);
-    // A data file written at closing; a failure is reported with Retry and Cancel.
-    // False when the user gave up.
-    bool saveOrAskToRetry(std::string_view fileName, const std::string& bytes);
-    // The comparison table at closing, after OK; false when it could not be saved.
-    bool saveComparisonData();
-    // The settings, the question and the table: what closing writes. Run once per close.
-    void runClosingSteps();
-    // At opening, a recovery copy left by a program that ended without closing.
-    void offerRecoveredTable();
     void watchTableEdits();
     void writeRecoveryCopy();
+    // The settings, the question and the table: what closing writes, once.
+    void runClosingSteps();
     // Every command: the widgets into the sheet, the command on the sheet, the sheet back.
     template <typename Command>
     void runOnSheet(Command command) {
@@ -103,11 +96,9 @@ private:
     QPointer<Form2> graph_;  // the graph window while it is open
     Form1Controls controls_;
     std::unique_ptr<MessageBoxes> messageBoxes_;
-    DataFileRead tableAsRead_;  // "compdata.txt" as this window read it at opening
-    RecoveryCopy recoveryCopy_;
-    QTimer recoveryTimer_;  // restarted by each edit of the table or the program
+    std::unique_ptr<FolderSession> session_;  // from the opening on
+    QTimer recoveryTimer_;                    // started by the first edit the recovery copy lacks
     bool closingInProgress_ = false;
-    bool closingStepsDone_ = false;  // by a logout; a later edit makes them due again
 };
 
 }  // namespace lumitrak

@@ -2,50 +2,62 @@
 
 #include <QMessageBox>
 
+#include "ui/main/qt_text.h"
+
 namespace lumitrak {
 
-MessageBoxes::~MessageBoxes() = default;
-
-QString messageBoxText(const QString& text) {
-    QString shown = text;
+QString messageBoxText(std::string_view text) {
+    QString shown = toQString(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
 }
 
-QtMessageBoxes::QtMessageBoxes(QWidget* parent) : parent_(parent) {}
-
-void QtMessageBoxes::showMessage(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, messageBoxText(text), QMessageBox::Ok, parent_);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-}
-
 namespace {
 
-// A question whose answer is `yes` or `no`; Escape is `no`.
-bool askYesOrNo(QWidget* parent, const QString& title, const QString& text,
-                QMessageBox::StandardButton yes, QMessageBox::StandardButton no,
-                bool yesByDefault = true) {
-    QMessageBox box(QMessageBox::NoIcon, title, messageBoxText(text), yes | no, parent);
+// The box's buttons, the one Enter presses and the one Escape and the close box press.
+QMessageBox::StandardButton ask(QWidget* parent, std::string_view title, std::string_view text,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton byDefault,
+                                QMessageBox::StandardButton onEscape) {
+    QMessageBox box(QMessageBox::NoIcon, toQString(title), messageBoxText(text), buttons, parent);
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(yesByDefault ? yes : no);
-    box.setEscapeButton(no);
-    return box.exec() == yes;
+    box.setDefaultButton(byDefault);
+    box.setEscapeButton(onEscape);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 }  // namespace
 
-bool QtMessageBoxes::askOkCancel(const QString& title, const QString& text) {
-    return askYesOrNo(parent_, title, text, QMessageBox::Ok, QMessageBox::Cancel);
+QtMessageBoxes::QtMessageBoxes(QWidget* parent) : parent_(parent) {}
+
+void QtMessageBoxes::showMessage(std::string_view title, std::string_view text) {
+    ask(parent_, title, text, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-bool QtMessageBoxes::askRetryCancel(const QString& title, const QString& text) {
-    return askYesOrNo(parent_, title, text, QMessageBox::Retry, QMessageBox::Cancel);
+bool QtMessageBoxes::askOkCancel(std::string_view title, std::string_view text) {
+    return ask(parent_, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok,
+               QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-bool QtMessageBoxes::askYesNo(const QString& title, const QString& text, bool yesByDefault) {
-    return askYesOrNo(parent_, title, text, QMessageBox::Yes, QMessageBox::No, yesByDefault);
+bool QtMessageBoxes::askRetryCancel(std::string_view title, std::string_view text) {
+    return ask(parent_, title, text, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry,
+               QMessageBox::Cancel) == QMessageBox::Retry;
+}
+
+bool QtMessageBoxes::askYesNo(std::string_view title, std::string_view text, bool yesByDefault) {
+    return ask(parent_, title, text, QMessageBox::Yes | QMessageBox::No,
+               yesByDefault ? QMessageBox::Yes : QMessageBox::No,
+               QMessageBox::No) == QMessageBox::Yes;
+}
+
+YesNoLater QtMessageBoxes::askYesNoLater(std::string_view title, std::string_view text) {
+    switch (ask(parent_, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                QMessageBox::Yes, QMessageBox::Cancel)) {
+        case QMessageBox::Yes: return YesNoLater::Yes;
+        case QMessageBox::No: return YesNoLater::No;
+        default: return YesNoLater::Later;
+    }
 }
 
 }  // namespace lumitrak

@@ -1,12 +1,11 @@
-#include "ui/main/quit_signals.h"
-
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QSocketNotifier>
-#include <QWidget>
 #include <cerrno>
 #include <csignal>
+
+#include "app/quit_signals.h"
 
 namespace lumitrak {
 namespace {
@@ -23,12 +22,12 @@ void onQuitSignal(int) {
 
 }  // namespace
 
-void closeOnQuitSignals(QWidget* window) {
+void onQuitRequest(QObject* context, std::function<void()> handler) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSockets) != 0) return;
-    auto* notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, window);
-    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
+    auto* notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, context);
+    QObject::connect(notifier, &QSocketNotifier::activated, context, [handler] {
         char byte = 0;
-        if (::read(signalSockets[1], &byte, 1) == 1) window->close();
+        if (::read(signalSockets[1], &byte, 1) == 1) handler();
     });
     struct sigaction action {};
     action.sa_handler = onQuitSignal;

@@ -1,4 +1,4 @@
-#include "ui/main/desktop_setup.h"
+#include "app/desktop_setup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,0 +1,68 @@
+#include "storage/recovery_copies.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "storage/sha256.h"
+#include "tests/support/temporary_folder.h"
+
+namespace lumitrak {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// What windows that are gone left behind: a copy with a half-written successor, a lock without a
+// copy, and a copy as the version before this one named it, with its stale lock. The copies are
+// offered, the leftovers go; another folder's copy is none of this window's business.
+TEST(RecoveryCopies, OffersWhatGoneWindowsLeftAndCleansUpTheRest) {
+    TemporaryFolder folder;
+    const FolderPath recovery{(folder.root() / "recovery").string(), {}};
+    const FolderPath working{fs::current_path().string(), {}};
+    const std::string key = sha256Hex(working.path).substr(0, 32);
+    TypedTable typed;
+    typed.rows[0] = {"1", "2"};
+    std::string copyName;
+    {
+        RecoveryCopies gone(recovery, working);
+        ASSERT_EQ(gone.problem(), "");
+        ASSERT_EQ(gone.write(typed), "");
+        for (const std::string& name : namesIn(recovery.path))
+            if (name.ends_with(".txt")) copyName = name;
+    }
+    const fs::path root = recovery.path;
+    writeBytes(root / (copyName + ".tmp"), "half");
+    writeBytes(root / (key + "-0123456789abcdef.txt.lock"), "");
+    TypedTable older;
+    older.rows[5] = {"", "9"};
+    writeBytes(root / (key + "-1.txt"), recoveryFileText(older));
+    writeBytes(root / (key + "-1.txt.lock"), "4242\nlumitrak\nhost\n");
+    writeBytes(root / (std::string(32, 'f') + "-2.txt"), recoveryFileText(typed));
+
+    RecoveryCopies next(recovery, working);
+    std::vector<LeftCopy> left = next.claimLeftCopies();
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_EQ(left[0].table, older);
+    EXPECT_EQ(left[1].table, typed);
+    EXPECT_TRUE(left[0].lock.held());
+    // While this window holds them, another window starting now offers none of them.
+    RecoveryCopies meanwhile(recovery, working);
+    EXPECT_TRUE(meanwhile.claimLeftCopies().empty());
+    for (LeftCopy& copy : left) RecoveryCopies::discard(copy);
+    std::vector<std::string> remaining;
+    for (const std::string& name : namesIn(root))
+        if (name.starts_with(key)) remaining.push_back(name);
+    EXPECT_EQ(remaining.size(), 2u);  // the two running windows' locks
+    EXPECT_EQ(namesIn(root).size(), 3u);
+}
+
+}  // namespace
+}  // namespace lumitrak

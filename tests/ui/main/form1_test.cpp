@@ -5,7 +5,6 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
-#include <sys/stat.h>
 
 #include <QTest>
 #include <QtWidgets>
@@ -13,6 +12,8 @@
 
 #include "app/desktop_setup.h"
 #include "core/messages.h"
+#include "platform/folders.h"
+#include "tests/support/fifo.h"
 #include "tests/support/recording_message_boxes.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/import_area.h"
@@ -38,8 +39,9 @@ QByteArray readFile(const QString& path) {
     return file.readAll();
 }
 
-// Each test's recovery copies in a folder of their own, as XDG_DATA_HOME names it.
-QString copiesFolder() { return qEnvironmentVariable("XDG_DATA_HOME") + "/lumitrak/recovery"; }
+// The recovery copies' folder: on POSIX the tests' own, as XDG_DATA_HOME names it; on Windows
+// the one in the test prefix's %LOCALAPPDATA%.
+QString copiesFolder() { return QString::fromStdString(recoveryFolder().path); }
 
 // "Text" 1 to 3 gives Text1, Text2, Text3.
 QStringList numbered(const QString& prefix, int first, int last) {
@@ -365,7 +367,7 @@ private slots:
               QString(kImportTextLimit, u'x').prepend(' '));
         // Nothing ever writes to the pipe: opening it to read would wait.
         const QString pipe = dropped_.filePath("pipe");
-        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        if (fileSystemHasFifos()) QVERIFY(makeFifo(QFile::encodeName(pipe).toStdString()));
         const auto refused = [](const char* name, const QUrl& url, std::string_view text) {
             const QString file = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile())
                                                    : url.toDisplayString();
@@ -373,7 +375,8 @@ private slots:
         };
         refused("web address", QUrl("https://example.org/out.txt"), kDropWithoutFileMessage);
         refused("folder", QUrl::fromLocalFile(dropped_.path()), kFolderDroppedMessage);
-        refused("pipe", QUrl::fromLocalFile(pipe), kFileUnreadableMessage);
+        if (fileSystemHasFifos())
+            refused("pipe", QUrl::fromLocalFile(pipe), kFileUnreadableMessage);
         refused("binary", writeUrl("image.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)),
                 kNotTextFileMessage);
         refused("over the size limit", writeUrl("over.txt", QByteArray(kImportTextLimit + 1, 'x')),

@@ -19,4 +19,7 @@ unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
     touch "$folder/ready"
   fi
 ) 9>"$folder/lock"
+# The server outlives each program by half a minute rather than wine's usual three seconds: a
+# program that starts just as the server ends can fail on its way out ("wine client error").
+wineserver -p30 2>/dev/null || true  # fails when one is running already
 exec wine "$@"

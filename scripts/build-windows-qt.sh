@@ -20,7 +20,10 @@ options=(
   # Debian's source has no wintab; and with OpenGL only switched off, dynamic OpenGL stays on
   # and the Windows platform plugin does not compile.
   -DFEATURE_tabletevent=OFF -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF
-  -DFEATURE_direct2d=OFF
+  # Without Direct2D, Qt Gui leaves out the DirectWrite font database that the Windows platform
+  # plugin still calls when DirectWrite 3 is on: the program would not link. The plugin's GDI
+  # font database, Qt's default on Windows, stays.
+  -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
   -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
 )

@@ -343,7 +343,21 @@ private slots:
             QCOMPARE(next.shown(), QStringList{question});
             QCOMPARE(next.text("Text1"), QString());
         }
-        QVERIFY(Window().shown().isEmpty());
+        // A close while the opening asks waits for the answer, then closes the normal way and
+        // saves the table restored.
+        auto killed = std::make_unique<Window>();
+        killed->type("Text1", "9");
+        QTRY_COMPARE(QDir(copiesFolder()).entryList({"*.txt"}).size(), 1);
+        killed.reset();
+        Window closed([](std::string_view) {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (qobject_cast<Form1*>(window)) window->close();
+            return Reply::Yes;
+        });
+        QTRY_VERIFY(!closed.form->isVisible());
+        const QStringList asked{question, fromUtf8(kSaveComparisonDataPrompt)};
+        QCOMPARE(closed.shown(), asked);
+        QCOMPARE(readFile("compdata.txt"), QByteArray(" 9 ,\r\n"));
     }
 
     // The first file dropped is decoded into the area; no text file is refused with a reason.

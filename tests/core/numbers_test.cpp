@@ -82,8 +82,10 @@ TEST(NumberToText, WritesTheShortestForm) {
 }
 
 TEST(Numbers, IgnoreTheLocalesDecimalComma) {
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
-        << "de_DE.UTF-8 is missing: scripts/install-deps.sh generates it";
+    // The locale's POSIX name, or its name in the Windows C runtime.
+    const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr ||
+                        std::setlocale(LC_ALL, "German_Germany.1252") != nullptr;
+    ASSERT_TRUE(german) << "de_DE.UTF-8 is missing: scripts/install-deps.sh generates it";
     // Read with the locale's decimal comma these would be 12.5 and 0, written "0,500", "-7,25".
     EXPECT_EQ(textToNumber("12,5"), 12);
     EXPECT_EQ(textToNumber("0.5"), 0.5);

@@ -370,13 +370,6 @@ private slots:
         };
         loads("Shift_JIS", "\x94\xe4\x8a\x72\x90\xaf\r\n 250 SEMICTRD\r\n 500 SEMICTRD",
               " 比較星  250 SEMICTRD  500 SEMICTRD");
-        loads("UTF-8 with byte-order mark", "\xef\xbb\xbf\xe7\xad\x89 250 SEMICTRD\r 500 SEMICTRD",
-              " 等 250 SEMICTRD  500 SEMICTRD");
-        QStringEncoder utf16(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom);
-        const QByteArray unicode = utf16(u"等 250 SEMICTRD\r\n 500 SEMICTRD");
-        loads("UTF-16 with byte-order mark", unicode, " 等 250 SEMICTRD  500 SEMICTRD");
-        loads("at the size limit", QByteArray(kImportTextLimit, 'x'),
-              QString(kImportTextLimit, u'x').prepend(' '));
         // Nothing ever writes to the pipe: opening it to read would wait.
         const QString pipe = dropped_.filePath("pipe");
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);

@@ -153,4 +153,15 @@ inline std::string recoveryCopyOffMessage(std::string_view reason, std::string_v
     return text + "\rLumitrak が閉じずに終了すると、入力した表は失われます";
 }
 
+// The report window.
+// A report file holds one observer's observations, all with one kind of date.
+inline std::string reportFileOfOtherKindMessage(std::string_view fileName,
+                                                std::string_view observer, std::string_view dates) {
+    return std::string(fileName) + " は観測者コード " + std::string(observer) + "、日時 " +
+           std::string(dates) +
+           " の報告ファイルです\r観測者コードと日時の種類 (JD か HJD) が同じときだけ追加できます";
+}
+inline constexpr std::string_view kSameObservationQuestion =
+    "同じ星・日時・バンドの観測がすでに報告ファイルにあります\r追加しますか";
+
 }  // namespace lumitrak

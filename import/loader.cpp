@@ -1,5 +1,8 @@
 #include "import/loader.h"
 
+#include "core/messages.h"
+#include "import/text_decoding.h"
+
 namespace lumitrak {
 
 std::string joinFileLines(std::string_view content) {
@@ -17,6 +20,17 @@ std::string joinFileLines(std::string_view content) {
         if (lineStart < content.size() && content[lineStart] == '\n') ++lineStart;
     }
     return joined;
+}
+
+DroppedBytes classifyDroppedBytes(std::string_view bytes) {
+    if (bytes.size() > static_cast<std::size_t>(kImportTextLimit)) return DroppedBytes::TooLarge;
+    const bool utf16 = bytes.starts_with("\xff\xfe") || bytes.starts_with("\xfe\xff");
+    if (!utf16 && bytes.find('\0') != std::string_view::npos) return DroppedBytes::NotText;
+    return DroppedBytes::Text;
+}
+
+std::string droppedFileText(std::string_view bytes) {
+    return joinFileLines(decodeOutputText(bytes));
 }
 
 }  // namespace lumitrak

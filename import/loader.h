@@ -12,4 +12,13 @@ namespace lumitrak {
 // no further line.
 std::string joinFileLines(std::string_view content);
 
+// What the bytes of a dropped file are to the import area: text, more than kImportTextLimit bytes,
+// or no text at all (NUL bytes without the byte-order mark of UTF-16, whose every ASCII character
+// holds one).
+enum class DroppedBytes { Text, TooLarge, NotText };
+DroppedBytes classifyDroppedBytes(std::string_view bytes);
+
+// A dropped file's bytes decoded (UTF-16, UTF-8 or code page 932) and joined into one line.
+std::string droppedFileText(std::string_view bytes);
+
 }  // namespace lumitrak

@@ -272,7 +272,8 @@ std::string inspect(const std::wstring& path, DataFile& file) {
         wchar_t target[MAX_PATH * 4];
         const DWORD length = GetFinalPathNameByHandleW(handle.get(), target, MAX_PATH * 4,
                                                        FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-        if (length == 0 || length >= MAX_PATH * 4) return lastReason();
+        if (length == 0) return lastReason();
+        if (length >= MAX_PATH * 4) return reasonFor(ERROR_FILENAME_EXCED_RANGE);
         file.path.assign(target, length);
     }
     return {};

@@ -97,6 +97,27 @@ TEST(JoinFileLines, PutsABlankBeforeEachLine) {
     }
 }
 
+// A dropped file is text up to the size limit, and NUL bytes only in UTF-16 behind its mark.
+TEST(ClassifyDroppedBytes, TakesTextUpToTheLimit) {
+    const std::size_t limit = kImportTextLimit;
+    const std::pair<std::string, DroppedBytes> cases[] = {
+        {std::string(limit, 'x'), DroppedBytes::Text},
+        {std::string(limit + 1, 'x'), DroppedBytes::TooLarge},
+        {std::string("\x89PNG\r\n\x1a\n\0\0", 10), DroppedBytes::NotText},
+        {std::string("\xff\xfe"
+                     "1\0",
+                     4),
+         DroppedBytes::Text},
+        {std::string("\xfe\xff\0"
+                     "1",
+                     4),
+         DroppedBytes::Text},
+        {"", DroppedBytes::Text},
+    };
+    for (const auto& [bytes, kind] : cases)
+        EXPECT_EQ(classifyDroppedBytes(bytes), kind) << bytes.size();
+}
+
 // Rows 1..20 hold "old1", "old2", ...
 PhotometrySheet sheetToImport(SourceProgram program, std::string text) {
     PhotometrySheet sheet;

@@ -13,17 +13,9 @@
 
 using namespace lumitrak;
 namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
 
 namespace {
-
-fs::path native(const std::string& utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 class FileSystem : public testing::Test {
 protected:
@@ -38,17 +30,19 @@ protected:
         fs::remove_all(folder_, ignored);
     }
 
-    std::string path(const std::string& name) const { return utf8(folder_ / native(name)); }
-
-    void write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(folder_ / native(name), std::ios::binary) << bytes;
+    std::string path(const std::string& name) const {
+        const std::u8string folder = folder_.u8string();
+        return pathInFolder({folder.begin(), folder.end()}, name);
     }
-    std::string content(const std::string& name) const {
-        std::ifstream file(folder_ / native(name), std::ios::binary);
+    void write(const char* name, const std::string& bytes) const {
+        std::ofstream(folder_ / name, std::ios::binary) << bytes;
+    }
+    std::string content(const char* name) const {
+        std::ifstream file(folder_ / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(file), {}};
     }
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names = folderEntries(utf8(folder_));
+    Names entries(const std::string& name = "") const {
+        Names names = folderEntries(path(name));
         std::ranges::sort(names);
         return names;
     }
@@ -56,39 +50,36 @@ protected:
     fs::path folder_;
 };
 
-using Names = std::vector<std::string>;
-
 TEST_F(FileSystem, ReadsARegularFileUpToOneByteBeyondTheLimit) {
     write("data.txt", "0123456789");
     const FileRead beyond = readRegularFile(path("data.txt"), 4);
     EXPECT_EQ(beyond.status, FileRead::Status::Read);
     EXPECT_EQ(beyond.bytes, "01234");
     EXPECT_EQ(readRegularFile(path("data.txt"), 10).bytes, "0123456789");
-
     EXPECT_EQ(readRegularFile(path("missing.txt"), 10).status, FileRead::Status::Missing);
     EXPECT_EQ(readRegularFile(path("no folder/data.txt"), 10).status, FileRead::Status::Missing);
     fs::create_directory(folder_ / "folder");
     const FileRead folder = readRegularFile(path("folder"), 10);
     EXPECT_EQ(folder.status, FileRead::Status::Failed);
     EXPECT_TRUE(folder.isFolder);
-    EXPECT_FALSE(folder.reason.empty());
 }
 
 TEST_F(FileSystem, ReplacesAFileWholeThroughOneTemporaryFile) {
     EXPECT_EQ(replaceFile(path("compdata.txt"), " 1 , 2 \r\n 3 , 4 \r\n"), "");
-    EXPECT_EQ(content("compdata.txt"), " 1 , 2 \r\n 3 , 4 \r\n");
     EXPECT_EQ(replaceFile(path("compdata.txt"), " 5 , 6 \r\n"), "");
     EXPECT_EQ(content("compdata.txt"), " 5 , 6 \r\n");
-    // A crash's temporary file is taken over, and none is left.
-    write("compdata.txt.tmp", "a table from before the crash");
+    write("compdata.txt.tmp", "a table from before a crash");  // taken over
     EXPECT_EQ(replaceFile(path("compdata.txt"), ""), "");
     EXPECT_EQ(content("compdata.txt"), "");
-    EXPECT_EQ(entries(), Names{"compdata.txt"});
-
     EXPECT_NE(replaceFile(path("no folder/compdata.txt"), "x"), "");
     fs::create_directory(folder_ / "folder");
     EXPECT_NE(replaceFile(path("folder"), "x"), "");
-    EXPECT_EQ(entries(), (Names{"compdata.txt", "folder"}));
+
+    write("copy.txt", "an older copy, longer than the new one");
+    EXPECT_EQ(replacePrivateFile(path("copy.txt"), "new"), "");
+    EXPECT_EQ(content("copy.txt"), "new");
+    EXPECT_NE(replacePrivateFile(path("folder"), "x"), "");
+    EXPECT_EQ(entries(), (Names{"compdata.txt", "copy.txt", "folder"}));
 }
 
 TEST_F(FileSystem, NeverReplacesAReadOnlyFile) {
@@ -101,29 +92,18 @@ TEST_F(FileSystem, NeverReplacesAReadOnlyFile) {
     EXPECT_EQ(entries(), Names{"compdata.txt"});
 }
 
-TEST_F(FileSystem, ReplacesAPrivateFileAnew) {
-    write("copy.txt", "an older copy, longer than the new one");
-    EXPECT_EQ(replacePrivateFile(path("copy.txt"), "new"), "");
-    EXPECT_EQ(content("copy.txt"), "new");
-    EXPECT_EQ(entries(), Names{"copy.txt"});
-    fs::create_directory(folder_ / "folder");
-    EXPECT_NE(replacePrivateFile(path("folder"), "x"), "");
-    EXPECT_TRUE(fs::is_directory(folder_ / "folder"));
-}
-
-TEST_F(FileSystem, RemovesFilesAndListsFolders) {
+TEST_F(FileSystem, RemovesFilesAndMakesFolders) {
     write("a.txt", "a");
-    write("b.txt", "b");
     EXPECT_EQ(removeFile(path("a.txt")), "");
     EXPECT_EQ(removeFile(path("missing.txt")), "");
-    EXPECT_EQ(entries(), Names{"b.txt"});
-    EXPECT_EQ(folderEntries(path("missing")), Names{});
-
+    EXPECT_EQ(entries("missing"), Names{});
     const std::string nested = pathInFolder(pathInFolder(path("one"), "two"), "three");
     EXPECT_EQ(makePrivateFolder(nested), "");
-    EXPECT_TRUE(fs::is_directory(native(nested)));
     EXPECT_EQ(makePrivateFolder(nested), "");
+    EXPECT_EQ(entries("one"), Names{"two"});
+    write("b.txt", "b");
     EXPECT_NE(makePrivateFolder(pathInFolder(path("b.txt"), "below a file")), "");
+    EXPECT_EQ(entries(), (Names{"b.txt", "one"}));
 }
 
 TEST_F(FileSystem, WorksInAFolderWithAJapaneseName) {
@@ -133,7 +113,6 @@ TEST_F(FileSystem, WorksInAFolderWithAJapaneseName) {
     EXPECT_EQ(replaceFile(file, "\x94\xE4"), "");
     EXPECT_EQ(readRegularFile(file, 10).bytes, "\x94\xE4");
     EXPECT_EQ(folderEntries(folder), Names{"比較星.txt"});
-    EXPECT_EQ(entries(), Names{"比較星データ"});
 }
 
 TEST_F(FileSystem, ALockIsHeldByOneAtATimeAndItsFileStays) {
@@ -142,25 +121,19 @@ TEST_F(FileSystem, ALockIsHeldByOneAtATimeAndItsFileStays) {
     FileLock::Outcome outcome = Held;
     EXPECT_FALSE(FileLock::take(name, outcome).held());
     EXPECT_EQ(outcome, Failed);
-    EXPECT_EQ(entries(), Names{});  // take never creates one
+    EXPECT_EQ(entries(), Names{});  // not created by take
     {
         std::string reason;
         const FileLock lock = FileLock::create(name, reason);
         EXPECT_TRUE(lock.held()) << reason;
         EXPECT_FALSE(FileLock::create(name, reason).held());
-        EXPECT_NE(reason, "");
         EXPECT_FALSE(FileLock::take(name, outcome).held());
         EXPECT_EQ(outcome, HeldElsewhere);
     }
     FileLock taken = FileLock::take(name, outcome);
-    EXPECT_TRUE(taken.held());
     EXPECT_EQ(outcome, Held);
-    FileLock moved = std::move(taken);
-    EXPECT_TRUE(moved.held());
-    EXPECT_FALSE(FileLock::take(name, outcome).held());
-    EXPECT_EQ(outcome, HeldElsewhere);
-    moved.releaseAndRemove();
-    EXPECT_FALSE(moved.held());
+    taken.releaseAndRemove();
+    EXPECT_FALSE(taken.held());
     EXPECT_EQ(entries(), Names{});
 }
 

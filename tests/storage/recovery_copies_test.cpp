@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 
 #include "storage/sha256.h"
 #include "tests/support/temporary_folder.h"
@@ -48,6 +49,7 @@ TEST(RecoveryCopies, OffersWhatGoneWindowsLeftAndCleansUpTheRest) {
     writeBytes(root / (std::string(32, 'f') + "-2.txt"), recoveryFileText(typed));
 
     RecoveryCopies next(recovery, working);
+    ASSERT_EQ(next.write(older), "");
     std::vector<LeftCopy> left = next.claimLeftCopies();
     ASSERT_EQ(left.size(), 2u);
     EXPECT_EQ(left[0].table, older);
@@ -60,8 +62,14 @@ TEST(RecoveryCopies, OffersWhatGoneWindowsLeftAndCleansUpTheRest) {
     std::vector<std::string> remaining;
     for (const std::string& name : namesIn(root))
         if (name.starts_with(key)) remaining.push_back(name);
-    EXPECT_EQ(remaining.size(), 2u);  // the two running windows' locks
-    EXPECT_EQ(namesIn(root).size(), 3u);
+    // The two running windows' locks, and the copy of the one that wrote: named after the
+    // working folder and an id of its own.
+    ASSERT_EQ(remaining.size(), 3u);
+    const auto copy = std::find_if(remaining.begin(), remaining.end(),
+                                   [](const std::string& name) { return name.ends_with(".txt"); });
+    ASSERT_NE(copy, remaining.end());
+    EXPECT_TRUE(std::regex_match(*copy, std::regex(key + "-[0-9a-f]{16}\\.txt"))) << *copy;
+    EXPECT_EQ(namesIn(root).size(), 4u);
 }
 
 }  // namespace

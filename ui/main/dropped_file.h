@@ -14,8 +14,7 @@ struct DroppedFileText {
 };
 
 // Takes the first URL of a drop (a local file), reads it as the data files are read (a pipe or a
-// device is refused without waiting), decodes its bytes as UTF-16 after a byte-order mark, as
-// UTF-8 or, when they are not valid UTF-8, as CP932, and joins the lines.
+// device is refused without waiting), and decodes and joins its lines as the import does.
 DroppedFileText readDroppedFile(const QList<QUrl>& urls);
 
 }  // namespace lumitrak

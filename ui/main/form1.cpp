@@ -215,8 +215,10 @@ void Form1::clearAveragingSlot(int n) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    // A signal that arrives while the closing question is open leaves the closing to finish.
-    if (closingInProgress_) {
+    // A signal that arrives while the closing question is open leaves the closing to finish; a
+    // close while the opening still asks comes once the opening is done.
+    if (closingInProgress_ || openingInProgress_) {
+        closeAfterOpening_ = openingInProgress_;
         event->ignore();
         return;
     }

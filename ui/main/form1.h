@@ -98,6 +98,8 @@ private:
     std::unique_ptr<MessageBoxes> messageBoxes_;
     std::unique_ptr<FolderSession> session_;  // from the opening on
     QTimer recoveryTimer_;                    // started by the first edit the recovery copy lacks
+    bool openingInProgress_ = false;
+    bool closeAfterOpening_ = false;
     bool closingInProgress_ = false;
 };
 

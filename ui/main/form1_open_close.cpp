@@ -30,8 +30,10 @@ void Form1::showEvent(QShowEvent* event) {
 
 void Form1::Form_Load() {
     if (session_) return;
+    openingInProgress_ = true;
     session_ = std::make_unique<FolderSession>(*messageBoxes_, recoveryFolder(), workingFolder());
     runOnSheet([this](PhotometrySheet& s) { session_->open(s); });
+    openingInProgress_ = false;
     watchTableEdits();
     // At a logout the question comes while someone is there to answer it, or not at all.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
@@ -39,6 +41,7 @@ void Form1::Form_Load() {
         saveForLogout(mayAsk);
         if (mayAsk) manager.release();
     });
+    if (closeAfterOpening_) QMetaObject::invokeMethod(this, &Form1::close, Qt::QueuedConnection);
 }
 
 void Form1::watchTableEdits() {

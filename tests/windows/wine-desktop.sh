@@ -39,12 +39,16 @@ window_titled() {
   return 1
 }
 
-# The message boxes titled "Lumitrak" answered in turn with the keys given.
+# The message boxes titled "Lumitrak" answered in turn with the keys given; the last one
+# asked is kept as a screenshot.
 answer() {
+  local box
   for key; do
     sleep 1
-    wmctrl -i -a "$(window_titled Lumitrak)" || fail "no message box for $key"
+    box=$(window_titled Lumitrak) || fail "no message box for $key"
+    wmctrl -i -a "$box"
     sleep 0.3
+    import -window "$box" "$artefacts/question.png" 2>/dev/null || true
     xdotool key "$key"
   done
 }

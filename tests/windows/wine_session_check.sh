@@ -101,7 +101,7 @@ sleep 0.5
 click_layout "$main" 716 272  # the import area
 xdotool key ctrl+a ctrl+c
 sleep 0.5
-joined=$("$work/x11_peer" clipboard)
+joined=$("$work/x11_peer" clipboard 2>/dev/null)
 [[ $joined == " 番号,X座標,Y座標,"*",カウント,判定 1,2,"*",250,良好 1,"* ]] ||
   fail "the dropped Shift_JIS file reads as: $joined"
 click_layout "$main" 644 552  # Makari
@@ -121,7 +121,7 @@ xdotool key End
 xdotool type 1
 sleep 2
 kill -9 "$pid"
-wait "$pid" || true
+wait "$pid" 2>/dev/null || true
 pid=""
 start "$folder"
 answer Return
@@ -142,7 +142,7 @@ ended "after taskkill"
 expect_bytes "$folder/compdata.txt" '-5.99512 , 10.2 \r\n-7.5 , 9 \r\n-5 , 11 \r\n'
 
 # A logout (WM_QUERYENDSESSION, then WM_ENDSESSION) asks the closing question while someone is
-# there to answer it, and OK saves.
+# there to answer it, and OK saves; then the session ends the process, as Windows does.
 start "$folder"
 main=$(main_window)
 xdotool key End
@@ -150,7 +150,10 @@ xdotool type 3
 wineboot --end-session >/dev/null 2>&1 &
 ending=$!
 answer Return
-ended "after the logout"
-wait "$ending" || true
+wait "$ending" || fail "the logout failed"
+for _ in $(seq 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+! kill -0 "$pid" 2>/dev/null || fail "lumitrak.exe outlived the logout"
+wait "$pid" 2>/dev/null || true
+pid=""
 expect_bytes "$folder/compdata.txt" '-5.995123 , 10.2 \r\n-7.5 , 9 \r\n-5 , 11 \r\n'
 echo "wine session check passed; screenshots in $artefacts"

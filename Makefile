@@ -2,6 +2,9 @@
 #                this folder)
 # make test    — install that and the test tools, build, and run every test
 # make package — build the Debian package (build/lumitrak_<version>_<arch>.deb)
+# make windows — build Lumitrak for Windows, test it under wine, and pack
+#                build/windows/lumitrak-<version>-windows-x64.zip and -setup.exe (the first run
+#                also builds Qt for Windows, once)
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
@@ -14,7 +17,7 @@ run package install: DEPS = run
 package: DEPS = package
 run package install: TESTS = OFF
 
-.PHONY: all deps configure build run test package install clean
+.PHONY: all deps configure build run test package install windows clean
 
 all: build
 
@@ -38,6 +41,9 @@ package: build
 
 install: build
 	cmake --install $(BUILD)
+
+windows:
+	JOBS=$(JOBS) bash scripts/build-windows.sh $(BUILD)/windows
 
 clean:
 	rm -rf $(BUILD)

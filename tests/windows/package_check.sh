@@ -75,6 +75,7 @@ import -window "$main" "$artefacts/installed.png"
 wmctrl -i -c "$main"
 answer Return
 ended "from the shortcut"
+wineserver -w  # start.exe may return before the program it started has ended
 expect_bytes "$documents/Lumitrak/lumitrak.ini" ' 0 \r\n'
 [ -f "$documents/Lumitrak/compdata.txt" ] || fail "no compdata.txt in Documents\\Lumitrak"
 [ ! -e "$programs/lumitrak.ini" ] || fail "the shortcut's program wrote into its own folder"

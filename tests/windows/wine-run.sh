@@ -21,5 +21,11 @@ unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
 ) 9>"$folder/lock"
 # The server outlives each program by half a minute rather than wine's usual three seconds: a
 # program that starts just as the server ends can fail on its way out ("wine client error").
-wineserver -p30 2>/dev/null || true  # fails when one is running already
+# A new server's first program starts wine's own services, which live as long as the server and
+# keep the output the caller reads (ctest's pipe) open: a program with nothing on its output
+# starts them here, so that the caller is answered when the test's program ends, not half a
+# minute later. Starting the server fails when one is running already.
+if wineserver -p30 </dev/null >/dev/null 2>&1; then
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+fi
 exec wine "$@"

@@ -5,8 +5,11 @@
 #   <build>/lumitrak-<version>-windows-x64.zip and <build>/lumitrak-<version>-setup.exe.
 # Usage: build-windows.sh [build folder, build/windows]   (JOBS: parallel jobs, LUMITRAK_CACHE:
 #        where Qt is kept, ~/.cache/lumitrak)
+# ccache keeps the compiled files between runs (a fresh clone compiles only what changed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Paths below the clone count as relative, so that another clone of the same code hits the cache.
+export CCACHE_BASEDIR=$PWD
 build=${1:-build/windows}
 jobs=${JOBS:-$(nproc)}
 step() { echo "== $1 (at ${SECONDS}s)"; }
@@ -20,6 +23,7 @@ step "lumitrak.exe and its tests"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/packaging/windows/mingw-w64-x86_64.cmake" \
+  -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
   -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$build" -j "$jobs"
 step "tests under wine"

@@ -26,11 +26,11 @@ test=(
   xvfb xauth x11-utils imagemagick openbox wmctrl xdotool
   locales appstream desktop-file-utils
 )
-# The cross compiler, GoogleTest's source, wine for the tests, the icon's tools (librsvg2-bin
-# draws the SVG, icoutils packs the .ico), the zip and the installer's compiler, and the window
-# tools of the real-window check.
+# The cross compiler and ccache, GoogleTest's source, wine for the tests, the icon's tools
+# (librsvg2-bin draws the SVG, icoutils packs the .ico), the zip and the installer's compiler,
+# and the window tools of the real-window check.
 windows=(
-  dpkg-dev g++-mingw-w64-x86-64-posix googletest
+  dpkg-dev g++-mingw-w64-x86-64-posix ccache googletest
   wine wine64 nsis zip unzip librsvg2-bin icoutils
   xvfb xauth x11-utils imagemagick openbox wmctrl xdotool
 )

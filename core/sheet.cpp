@@ -24,22 +24,22 @@ std::optional<SourceProgram> sourceProgramFromCode(int code) {
 
 ComparisonRow& PhotometrySheet::comparisonRow(int k) {
     assert(k >= 1 && k <= kComparisonRows);
-    return comparisonRows.at(static_cast<std::size_t>(k - 1));
+    return comparisonRows[static_cast<std::size_t>(k - 1)];
 }
 
 const ComparisonRow& PhotometrySheet::comparisonRow(int k) const {
     assert(k >= 1 && k <= kComparisonRows);
-    return comparisonRows.at(static_cast<std::size_t>(k - 1));
+    return comparisonRows[static_cast<std::size_t>(k - 1)];
 }
 
 AveragingSlot& PhotometrySheet::averagingSlot(int n) {
     assert(n >= 1 && n <= kAveragingSlots);
-    return averagingSlots.at(static_cast<std::size_t>(n - 1));
+    return averagingSlots[static_cast<std::size_t>(n - 1)];
 }
 
 const AveragingSlot& PhotometrySheet::averagingSlot(int n) const {
     assert(n >= 1 && n <= kAveragingSlots);
-    return averagingSlots.at(static_cast<std::size_t>(n - 1));
+    return averagingSlots[static_cast<std::size_t>(n - 1)];
 }
 
 }  // namespace lumitrak

@@ -4,6 +4,7 @@
 
 #include "core/numbers.h"
 #include "core/sorted_pairs.h"
+#include "core/text.h"
 
 namespace lumitrak {
 namespace {
@@ -73,9 +74,22 @@ std::optional<CalibrationFit> computeCalibrationFit(const PhotometrySheet& sheet
 }
 
 void showCalibrationFit(PhotometrySheet& sheet, const CalibrationFit& fit) {
-    sheet.slopeCaption = "傾き =" + numberToPlainText(fit.slope);
-    sheet.constantCaption = "定数 =" + numberToPlainText(fit.constant);
-    sheet.correlationCaption = "相関係数 =" + formatNumber(fit.correlation, "##.####0");
+    sheet.slopeCaption = std::string(kSlopeCaptionPrefix) + numberToPlainText(fit.slope);
+    sheet.constantCaption = std::string(kConstantCaptionPrefix) + numberToPlainText(fit.constant);
+    sheet.correlationCaption =
+        std::string(kCorrelationCaptionPrefix) + formatNumber(fit.correlation, "##.####0");
+}
+
+std::string_view captionNumberText(std::string_view caption) {
+    for (const std::string_view prefix :
+         {kSlopeCaptionPrefix, kConstantCaptionPrefix, kCorrelationCaptionPrefix}) {
+        if (!caption.starts_with(prefix)) continue;
+        std::string_view number = caption.substr(prefix.size());
+        while (!number.empty() && isBlank(number.front())) number.remove_prefix(1);
+        while (!number.empty() && isBlank(number.back())) number.remove_suffix(1);
+        return number;
+    }
+    return {};
 }
 
 bool refreshFitLabels(PhotometrySheet& sheet) {

@@ -27,6 +27,12 @@ TEST(CalibrationFit, FitsTheSortedPairsAndWritesTheCaptions) {
     EXPECT_EQ(sheet.correlationCaption, "相関係数 =.99668");
     EXPECT_EQ(sheet.photometricErrorCaption, "0.05");
     EXPECT_EQ(computeCalibrationFit(sheet)->starCount, 3);
+    EXPECT_EQ(captionNumberText(sheet.slopeCaption), "-1");
+    EXPECT_EQ(captionNumberText(sheet.constantCaption), "6.03333333333333");
+    EXPECT_EQ(captionNumberText(sheet.correlationCaption), ".99668");
+    // Before the first fit the slope's line shows the formula, the others nothing.
+    EXPECT_EQ(captionNumberText(PhotometrySheet{}.slopeCaption), "");
+    EXPECT_EQ(captionNumberText(""), "");
 }
 
 TEST(SortedComparisonPairs, CountsThePairsBeforeTheFirstEmptyOne) {

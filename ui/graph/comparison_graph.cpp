@@ -5,19 +5,8 @@
 #include "core/calibration.h"
 #include "core/messages.h"
 #include "core/numbers.h"
-#include "core/text.h"
 
 namespace lumitrak {
-namespace {
-
-// The fit captions start with four characters, "傾き =" and "定数 =", before the number.
-constexpr std::size_t kCaptionNumberStart = 5;
-
-}  // namespace
-
-std::string_view captionNumberText(const std::string& caption) {
-    return textFromCharacter(caption, kCaptionNumberStart);
-}
 
 ComparisonGraph drawComparisonGraph(PhotometrySheet& sheet) {
     ComparisonGraph graph;

@@ -4,7 +4,6 @@
 // fitted line, plus the scale the pointer read-out needs afterwards.
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/graph_geometry.h"
@@ -19,10 +18,6 @@ struct ComparisonGraph {
     std::vector<SurfaceLine> offsetLines;  // +3e, -3e, +2e, -2e; only their parts on the surface
     std::string explanation;               // why something is missing; empty when all is drawn
 };
-
-// The number in a fit caption, "傾き = 1.02" or "定数 =-.23": the text after its first four
-// characters.
-std::string_view captionNumberText(const std::string& caption);
 
 // Refreshes the fit captions of `sheet` (the only thing it writes), then lays out the graph from
 // the comparison rows and from the slope, constant and error read back from those captions.

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/calibration.h"
 #include "core/numbers.h"
 #include "ui/graph/comparison_graph.h"
 #include "ui/graph/graph_image.h"
@@ -23,7 +24,7 @@ constexpr QRect kPictureTwips(0, 0, kGraphExtent, kGraphExtent);
 constexpr QRect kLabelTwips(120, 4560, 4335, 255);
 
 QString captionNumber(const std::string& caption) {
-    return QString::fromStdString(std::string(captionNumberText(caption))).trimmed();
+    return QString::fromStdString(std::string(captionNumberText(caption)));
 }
 
 QString rowList(const QStringList& rows) {

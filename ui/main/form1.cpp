@@ -15,6 +15,7 @@
 #include <QShortcut>
 
 #include "core/averaging.h"
+#include "core/calibration.h"
 #include "core/measurement.h"
 #include "core/messages.h"
 #include "core/sheet_commands.h"
@@ -42,14 +43,6 @@ std::string_view messageOf(MeasureOutcome outcome) {
         case MeasureOutcome::MagnitudeUndefined: return kMagnitudeUndefinedMessage;
     }
     return {};
-}
-
-// What follows the "=" of a fit caption, without the blanks around it; nothing before the
-// first fit, while the first caption still shows the formula.
-QString captionNumber(const std::string& caption) {
-    const std::size_t equals = caption.find('=');
-    if (caption == kFormulaHintCaption || equals == std::string::npos) return {};
-    return toQString(std::string_view(caption).substr(equals + 1)).trimmed();
 }
 
 }  // namespace
@@ -137,9 +130,9 @@ QString Form1::resultsLine() const {
     const QStringList fields = {
         toQString(sheet_.variableMagnitudeCaption),
         toQString(sheet_.photometricErrorCaption),
-        captionNumber(sheet_.slopeCaption),
-        captionNumber(sheet_.constantCaption),
-        captionNumber(sheet_.correlationCaption),
+        toQString(captionNumberText(sheet_.slopeCaption)),
+        toQString(captionNumberText(sheet_.constantCaption)),
+        toQString(captionNumberText(sheet_.correlationCaption)),
         toQString(sheet_.averageCaption),
         toQString(sheet_.averageErrorCaption),
         toQString(sheet_.weightedAverageCaption),

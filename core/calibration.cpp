@@ -25,11 +25,12 @@ ComparisonPairs sortedComparisonPairs(const PhotometrySheet& sheet) {
     for (int k = 0; k < kComparisonRows; ++k) {
         x[k] = textToNumber(sheet.comparisonRows[k].measuredText);
         y[k] = textToNumber(sheet.comparisonRows[k].catalogText);
+        pairs.rows[k] = k + 1;
     }
     for (int k = 0; k < kComparisonRows; ++k) {
         if (x[k] == 0 && y[k] == 0) x[k] = y[k] = kEmptyRowMarker;
     }
-    pairs.count = sortAndCountEntries(x, y);
+    pairs.count = sortAndCountEntries(x, y, pairs.rows);
     return pairs;
 }
 

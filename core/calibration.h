@@ -23,10 +23,12 @@ struct CalibrationFit {
 };
 
 // The comparison pairs as the fit and the graph use them: read from rows 1..20, empty rows
-// marked, exchange-sorted by measured value, and counted. Pairs 0..count-1 are the used ones.
+// marked, exchange-sorted by measured value, and counted. Pairs 0..count-1 are the used ones;
+// each keeps the number of the row it was read from.
 struct ComparisonPairs {
     std::array<double, kComparisonRows> measured{};
     std::array<double, kComparisonRows> catalog{};
+    std::array<int, kComparisonRows> rows{};
     int count = 0;
 };
 ComparisonPairs sortedComparisonPairs(const PhotometrySheet& sheet);

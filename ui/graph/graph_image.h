@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QImage>
 
-#include "ui/graph/comparison_graph.h"
+#include "core/comparison_graph.h"
 #include "ui/graph/window_scale.h"
 
 namespace lumitrak {

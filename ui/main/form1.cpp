@@ -165,10 +165,9 @@ void Form1::Command24_Click() {
         graph_->activateWindow();
         return;
     }
-    readSheet();
-    // Loading the graph rewrites the fit captions before it draws.
+    // The graph draws the line the fit captions show, so they are brought up to date first.
+    runOnSheet([](PhotometrySheet& s) { refreshFitLabels(s); });
     graph_ = new Form2(sheet_, this);
-    writeSheet();
     graph_->show();
 }
 

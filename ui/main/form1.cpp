@@ -56,7 +56,7 @@ Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
     if (!messageBoxes_) messageBoxes_ = std::make_unique<QtMessageBoxes>(this);
 
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(toQString(kApplicationTitle) + QStringLiteral(" ver") + toQString(kVersion));
+    setWindowTitle(toQString(kWindowTitle));
     setWindowIcon(QIcon(QStringLiteral(":/lumitrak/lumitrak.png")));
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));

@@ -7,9 +7,10 @@
 #include <string>
 
 #include "core/comparison_graph.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/window_scale.h"
 #include "ui/graph/graph_image.h"
 #include "ui/graph/graph_picture.h"
-#include "ui/graph/window_scale.h"
 
 namespace lumitrak {
 namespace {
@@ -33,9 +34,9 @@ Form2::Form2(const PhotometrySheet& sheet, QWidget* parent)
     const ComparisonGraph graph = drawComparisonGraph(sheet);
     scale_ = graph.scale;
     label_->setObjectName("Label1");
-    label_->setText(QString::fromStdString(graph.explanation));
+    label_->setText(toQString(graph.explanation));
     picture_->setAccessibleName(QStringLiteral("比較星グラフの図"));
-    const QString description = QString::fromStdString(describeComparisonGraph(sheet, graph));
+    const QString description = toQString(describeComparisonGraph(sheet, graph));
     picture_->setAccessibleDescription(description);
     setAccessibleDescription(description);
 
@@ -65,7 +66,7 @@ QImage Form2::graphImage() const { return image_; }
 
 void Form2::showPointerReadout(double x, double y) {
     if (const std::optional<std::string> text = pointerReadoutText(scale_, x, y)) {
-        label_->setText(QString::fromStdString(*text));
+        label_->setText(toQString(*text));
     }
 }
 

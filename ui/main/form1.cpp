@@ -21,10 +21,11 @@
 #include "core/sheet_commands.h"
 #include "core/version.h"
 #include "import/import.h"
+#include "ui/common/palette.h"
+#include "ui/common/qt_text.h"
 #include "ui/graph/form2.h"
 #include "ui/main/dropped_file.h"
 #include "ui/main/import_area.h"
-#include "ui/main/qt_text.h"
 
 // The window's icon lives in the library's resources; a static library must load them itself.
 static void loadForm1Resources() { Q_INIT_RESOURCE(form1_resources); }
@@ -59,7 +60,7 @@ Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
     setWindowTitle(toQString(kWindowTitle));
     setWindowIcon(QIcon(QStringLiteral(":/lumitrak/lumitrak.png")));
     QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    grey.setColor(QPalette::Window, kGrey);
     setPalette(grey);
     setAutoFillBackground(true);
 
@@ -203,7 +204,7 @@ void Form1::loadDroppedFile(const QList<QUrl>& urls) {
         showMessage(kApplicationTitle, dropped.errorMessage);
         return;
     }
-    runOnSheet([&dropped](PhotometrySheet& s) { s.importText = dropped.text.toStdString(); });
+    runOnSheet([&dropped](PhotometrySheet& s) { s.importText = toUtf8String(dropped.text); });
 }
 
 void Form1::clearComparisonRow(int k) {

@@ -18,6 +18,8 @@
 #include <cmath>
 #include <limits>
 
+#include "ui/common/palette.h"
+#include "ui/common/qt_text.h"
 #include "ui/main/import_area.h"
 
 namespace lumitrak {
@@ -147,14 +149,6 @@ constexpr int kSlotClearLeft = 2400;
 constexpr int kSlotButtonWidth = 255;
 constexpr int kSlotButtonHeight = 375;
 constexpr int kFirstSlotButtonHeight = 390;
-
-// The window keeps its grey and white whatever the desktop's colours, so every background it sets
-// comes with black text: 11.5 : 1 on the grey, 21 : 1 on the white. A hint is dark enough for
-// 5.7 : 1 on the grey.
-const QColor kGrey(192, 192, 192);
-const QColor kWhite(255, 255, 255);
-const QColor kBlack(0, 0, 0);
-const QColor kHintGrey(64, 64, 64);
 
 QString numbered(const char* kind, int number) {
     return QString::fromLatin1(kind) + QString::number(number);

@@ -8,7 +8,7 @@
 #include <array>
 
 #include "core/sheet.h"
-#include "ui/graph/window_scale.h"
+#include "ui/common/window_scale.h"
 
 class QGroupBox;
 class QLabel;

@@ -1,13 +1,4 @@
 #pragma once
-// The core's UTF-8 texts as the widgets' QStrings.
+// The text conversions now live in ui/common; this name stays for the files that include it here.
 
-#include <QString>
-#include <string_view>
-
-namespace lumitrak {
-
-inline QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace lumitrak
+#include "ui/common/qt_text.h"

@@ -1,4 +1,4 @@
-#include "ui/graph/window_scale.h"
+#include "ui/common/window_scale.h"
 
 #include <QWidget>
 #include <algorithm>

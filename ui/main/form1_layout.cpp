@@ -21,6 +21,7 @@
 #include "ui/common/palette.h"
 #include "ui/common/qt_text.h"
 #include "ui/main/import_area.h"
+#include "ui/main/screen_fit.h"
 
 namespace lumitrak {
 
@@ -282,83 +283,7 @@ void nameForScreenReaders(QWidget* control, const QString& accessibleName, const
     if (!toolTip.isEmpty()) control->setToolTip(toolTip);
 }
 
-// Keeps the window, title bar included, within the available area of its screen: where the layout
-// does not fit, the window takes the room there is and the layout scrolls. The frame is known
-// only once the window manager has framed the window, so the window is fitted again when it is.
-class ScreenFit : public QObject {
-public:
-    ScreenFit(QWidget* form, QWidget* client, QScrollArea* scroller)
-        : QObject(form), form_(form), client_(client), scroller_(scroller) {
-        form->installEventFilter(this);
-        fit();
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::Show:
-                if (!screenWatched_ && form_->windowHandle()) {
-                    screenWatched_ = true;
-                    connect(form_->windowHandle(), &QWindow::screenChanged, this, &ScreenFit::fit);
-                }
-                fit();
-                break;
-            case QEvent::Move:
-            case QEvent::Resize:
-                if (frameMargins() != fittedWith_) fit();
-                break;
-            default: break;
-        }
-        return false;
-    }
-
-private:
-    // Before the window is framed, room for a title bar as tall as most desktops draw it.
-    QMargins frameMargins() const {
-        const QWindow* window = form_->windowHandle();
-        const QMargins frame = window ? window->frameMargins() : QMargins();
-        return frame.isNull() ? QMargins(4, 40, 4, 4) : frame;
-    }
-
-    void fit() {
-        const QScreen* screen = form_->screen();
-        // While the window is destroyed its layout may already be gone.
-        if (!screen || !client_ || !scroller_) return;
-        fittedWith_ = frameMargins();
-        const QRect available = screen->availableGeometry();
-        const QSize room = available.size().shrunkBy(fittedWith_).expandedTo(QSize(1, 1));
-        const int bar =
-            scroller_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller_);
-        const QSize size = fittedWindowSize(client_->size(), room, bar);
-        if (form_->minimumSize() != size || form_->maximumSize() != size) form_->setFixedSize(size);
-        if (!form_->isVisible()) return;
-        // A window placed partly off the screen is moved back onto it.
-        const QRect frame = form_->frameGeometry();
-        const int left =
-            std::clamp(frame.left(), available.left(),
-                       std::max(available.left(), available.right() + 1 - frame.width()));
-        const int top =
-            std::clamp(frame.top(), available.top(),
-                       std::max(available.top(), available.bottom() + 1 - frame.height()));
-        if (QPoint(left, top) != frame.topLeft()) form_->move(left, top);
-    }
-
-    QWidget* form_;
-    QPointer<QWidget> client_;
-    QPointer<QScrollArea> scroller_;
-    QMargins fittedWith_;
-    bool screenWatched_ = false;
-};
-
 }  // namespace
-
-QSize fittedWindowSize(const QSize& layout, const QSize& room, int scrollBarExtent) {
-    bool vertical = layout.height() > room.height();
-    const bool horizontal = layout.width() + (vertical ? scrollBarExtent : 0) > room.width();
-    vertical = vertical || (horizontal && layout.height() + scrollBarExtent > room.height());
-    return QSize(std::min(room.width(), layout.width() + (vertical ? scrollBarExtent : 0)),
-                 std::min(room.height(), layout.height() + (horizontal ? scrollBarExtent : 0)));
-}
 
 QString rowMeasuredFieldName(int k) { return numbered("Text", k <= 15 ? 2 * k - 1 : 2 * k + 6); }
 QString rowCatalogFieldName(int k) { return numbered("Text", k <= 15 ? 2 * k : 2 * k + 7); }
@@ -510,7 +435,7 @@ Form1Controls buildForm1Controls(QWidget* form) {
     auto* layout = new QVBoxLayout(form);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroller);
-    new ScreenFit(form, client, scroller);
+    keepOnScreen(form, client, scroller);
     return controls;
 }
 

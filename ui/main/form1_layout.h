@@ -24,11 +24,6 @@ class ImportArea;
 inline constexpr int kClientWidthTwips = 13716;
 inline constexpr int kClientHeightTwips = 8640;
 
-// The window's size for a layout of `layout` pixels in `room` pixels of screen: the whole layout
-// where it fits, otherwise the room there is, with space for a scroll bar of `scrollBarExtent`
-// pixels wherever one is needed.
-QSize fittedWindowSize(const QSize& layout, const QSize& room, int scrollBarExtent);
-
 enum class ControlKind {
     Frame,        // QGroupBox, grey
     Field,        // single-line QLineEdit, white

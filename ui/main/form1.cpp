@@ -81,17 +81,16 @@ Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::connectControls() {
-    const auto onClick = [this](const QString& name, auto handler) {
-        auto* button = findChild<QPushButton*>(name);
+    const auto onClick = [this](QPushButton* button, void (Form1::*handler)()) {
         connect(button, &QPushButton::clicked, this, handler);
     };
-    onClick(QStringLiteral("Command1"), [this] { command1_click(); });
-    onClick(QStringLiteral("Command17"), [this] { Command17_Click(); });
-    onClick(QStringLiteral("Command18"), [this] { Command18_Click(); });
-    onClick(QStringLiteral("Command24"), [this] { Command24_Click(); });
-    onClick(QStringLiteral("Command25"), [this] { Command25_Click(); });
-    onClick(QStringLiteral("Command26"), [this] { Command26_Click(); });
-    onClick(QStringLiteral("Command27"), [this] { Command27_Click(); });
+    onClick(controls_.clearAllButton, &Form1::command1_click);
+    onClick(controls_.measureButton, &Form1::Command17_Click);
+    onClick(controls_.averageButton, &Form1::Command18_Click);
+    onClick(controls_.graphButton, &Form1::Command24_Click);
+    onClick(controls_.clearMeasuredButton, &Form1::Command25_Click);
+    onClick(controls_.clearCatalogButton, &Form1::Command26_Click);
+    onClick(controls_.importButton, &Form1::Command27_Click);
     for (int k = 1; k <= kComparisonRows; ++k) {
         connect(controls_.rowClearButtons[k - 1], &QPushButton::clicked, this,
                 [this, k] { clearComparisonRow(k); });

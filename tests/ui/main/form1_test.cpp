@@ -15,7 +15,6 @@
 
 #include "core/messages.h"
 #include "ui/main/desktop_setup.h"
-#include "ui/main/form1_layout.h"
 #include "ui/main/import_area.h"
 #include "ui/main/message_boxes.h"
 
@@ -77,10 +76,11 @@ QString recoveryFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/recovery";
 }
 
-// "Text" 1 to 3 gives Text1, Text2, Text3.
-QStringList numbered(const QString& prefix, int first, int last) {
+// "Text" 1 to 3 gives Text1, Text2, Text3; with a step of 2, Text1, Text3.
+QStringList numbered(const QString& prefix, int first, int last, int step = 1) {
     QStringList names;
-    for (int number = first; number <= last; ++number) names << prefix + QString::number(number);
+    for (int number = first; number <= last; number += step)
+        names << prefix + QString::number(number);
     return names;
 }
 
@@ -248,19 +248,22 @@ private slots:
         QTest::addColumn<QString>("blank");
         QTest::addColumn<QStringList>("emptied");
         QTest::addColumn<QString>("variable");  // Text31 afterwards
-        QStringList measured;
-        QStringList catalog;
-        for (int k = 1; k <= kComparisonRows; ++k) {
-            measured << rowMeasuredFieldName(k);
-            catalog << rowCatalogFieldName(k);
-            const QStringList row{measured.last(), catalog.last()};
-            QTest::addRow("c of row %d", k) << rowClearButtonName(k) << QString() << row << "31";
-            QTest::addRow("s of row %d", k)
-                << rowSelectButtonName(k) << catalog.last() << row << measured.last().mid(4);
+        // Rows 16 to 20 and slots 6 to 8 have numbers after the others.
+        const QStringList measured = numbered("Text", 1, 29, 2) + numbered("Text", 38, 46, 2);
+        const QStringList catalog = numbered("Text", 2, 30, 2) + numbered("Text", 39, 47, 2);
+        const QStringList rowClear = numbered("Command", 2, 16) + numbered("Command", 28, 32);
+        const QStringList rowSelect = numbered("Command", 36, 55);
+        for (int k = 0; k < 20; ++k) {
+            const QStringList row{measured[k], catalog[k]};
+            QTest::addRow("c of row %d", k + 1) << rowClear[k] << QString() << row << "31";
+            QTest::addRow("s of row %d", k + 1)
+                << rowSelect[k] << catalog[k] << row << measured[k].mid(4);
         }
-        for (int n = 1; n <= kAveragingSlots; ++n) {
-            const QStringList slot{slotMagnitudeFieldName(n), slotErrorFieldName(n)};
-            QTest::addRow("c of slot %d", n) << slotClearButtonName(n) << QString() << slot << "31";
+        const QStringList magnitude = numbered("Text", 32, 36) + numbered("Text", 48, 50);
+        const QStringList slotClear = numbered("Command", 19, 23) + numbered("Command", 33, 35);
+        for (int n = 0; n < 8; ++n) {
+            const QStringList slot{magnitude[n], QStringLiteral("Text%1").arg(n + 51)};
+            QTest::addRow("c of slot %d", n + 1) << slotClear[n] << QString() << slot << "31";
         }
         QTest::newRow("measured column") << "Command25" << QString() << measured << "31";
         QTest::newRow("catalog column") << "Command26" << QString() << catalog << "31";
@@ -296,7 +299,8 @@ private slots:
         QTest::addColumn<QString>("magnitude");  // Label6 afterwards
         const QStringList line{"Text1", "10", "Text2", "10", "Text3", "11", "Text4", "11"};
         QStringList full = line + QStringList{"Text31", "12.25"};
-        for (int n = 1; n <= kAveragingSlots; ++n) full << slotMagnitudeFieldName(n) << " ";
+        for (const QString& slot : numbered("Text", 32, 36) + numbered("Text", 48, 50))
+            full << slot << " ";
         QTest::newRow("no variable value")
             << line << "Command17"
             << "Lumitrak" << fromUtf8(kMissingVariableValueMessage) << "--.--";

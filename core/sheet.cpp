@@ -13,6 +13,15 @@ int sourceProgramCode(SourceProgram program) {
     return 0;
 }
 
+std::string_view sourceProgramName(SourceProgram program) {
+    switch (program) {
+        case SourceProgram::Iris: return "IRIS";
+        case SourceProgram::Makari: return "Makari";
+        case SourceProgram::SImage: return "S.Image";
+    }
+    return {};
+}
+
 std::optional<SourceProgram> sourceProgramFromCode(int code) {
     switch (code) {
         case 0: return SourceProgram::Iris;

@@ -30,9 +30,6 @@ void showText(QLabel* label, const std::string& text) {
     if (label->accessibleDescription() != shown) label->setAccessibleDescription(shown);
 }
 
-constexpr SourceProgram kProgramOfOption[] = {SourceProgram::Iris, SourceProgram::Makari,
-                                              SourceProgram::SImage};
-
 }  // namespace
 
 void Form1::readSheet() {
@@ -49,7 +46,7 @@ void Form1::readSheet() {
     }
     sheet_.importText = toUtf8String(controls_.importArea->toPlainText());
     for (std::size_t i = 0; i < controls_.options.size(); ++i) {
-        if (controls_.options[i]->isChecked()) sheet_.sourceProgram = kProgramOfOption[i];
+        if (controls_.options[i]->isChecked()) sheet_.sourceProgram = kSourcePrograms[i];
     }
     // The captions are the window's own output: the sheet already holds what they show.
 }
@@ -79,7 +76,7 @@ void Form1::writeSheet() {
     if (controls_.importArea->toPlainText() != importText)
         controls_.importArea->setPlainText(importText);
     for (std::size_t i = 0; i < controls_.options.size(); ++i) {
-        if (sheet_.sourceProgram == kProgramOfOption[i]) controls_.options[i]->setChecked(true);
+        if (sheet_.sourceProgram == kSourcePrograms[i]) controls_.options[i]->setChecked(true);
     }
 }
 

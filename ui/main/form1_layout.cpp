@@ -228,6 +228,9 @@ std::string spokenRow(int k, const char* what) {
 }
 std::string spokenSlot(int n, const char* what) { return "平均 " + std::to_string(n) + " " + what; }
 
+// The caption of option button i.
+std::string_view programName(std::size_t i) { return sourceProgramName(kSourcePrograms[i]); }
+
 // A comparison row every 360 twips from 720 down, an averaging slot every 480 from 360 down.
 int rowTop(int k) { return 720 + 360 * (k - 1); }
 int slotTop(int n) { return 360 + 480 * (n - 1); }
@@ -309,9 +312,9 @@ std::vector<ControlRow> form1Table() {
         {"Command26",      kButton,  kFrame1,  1440,       8040,  1095,    270, "Clear",                "ｶﾀﾛｸﾞ値の列をクリア",          kClearCatalogTip,  keep<&C::clearCatalogButton>()},
         {"Text37",         kArea,    kClient,  8040,        240,  5415,   7695, "",                     "取り込みテキスト",             {},                keep<&C::importArea>()},
         {"Command27",      kButton,  kClient, 11400,       8040,  2055,    495, "比較星測光値",         "比較星測光値",                 {},                keep<&C::importButton>()},
-        {"Option1",        kOption,  kClient,  8160,       8040,  1095,    495, "IRIS",                 "IRIS",                         {},                keep<&C::options>(0)},
-        {"Option2",        kOption,  kClient,  9120,       8040,  1095,    495, "Makari",               "Makari",                       {},                keep<&C::options>(1)},
-        {"Option3",        kOption,  kClient, 10200,       8040,  1095,    495, "S.Image",              "S.Image",                      {},                keep<&C::options>(2)},
+        {"Option1",        kOption,  kClient,  8160,       8040,  1095,    495, programName(0),         std::string(programName(0)),    {},                keep<&C::options>(0)},
+        {"Option2",        kOption,  kClient,  9120,       8040,  1095,    495, programName(1),         std::string(programName(1)),    {},                keep<&C::options>(1)},
+        {"Option3",        kOption,  kClient, 10200,       8040,  1095,    495, programName(2),         std::string(programName(2)),    {},                keep<&C::options>(2)},
     });
     for (int k = 1; k <= kComparisonRows; ++k) add({
         {rowSelect(k),     kButton,  kFrame1,  2880,  rowTop(k),   255,    375, "s",                    spokenRow(k, "を変光星に選ぶ"), kRowSelectTip,     keep<&C::rowSelectButtons>(k - 1)},

@@ -18,6 +18,7 @@
 #include "core/calibration.h"
 #include "core/measurement.h"
 #include "core/messages.h"
+#include "core/results.h"
 #include "core/sheet_commands.h"
 #include "core/version.h"
 #include "import/import.h"
@@ -105,7 +106,7 @@ void Form1::connectControls() {
     copyShortcut->setContext(Qt::WindowShortcut);
     connect(copyShortcut, &QShortcut::activated, this, &Form1::copyResults);
     controls_.variableMeasuredField->installEventFilter(this);
-    for (QLabel* label : resultLabels()) {
+    for (QLabel* label : controls_.resultLabels) {
         label->installEventFilter(this);
         // Qt's own menu does not open on these labels; this one offers the same two entries.
         label->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -126,20 +127,7 @@ void Form1::showMessage(std::string_view title, const QString& text) {
     messageBoxes_->showMessage(toQString(title), text);
 }
 
-QString Form1::resultsLine() const {
-    const QStringList fields = {
-        toQString(sheet_.variableMagnitudeCaption),
-        toQString(sheet_.photometricErrorCaption),
-        toQString(captionNumberText(sheet_.slopeCaption)),
-        toQString(captionNumberText(sheet_.constantCaption)),
-        toQString(captionNumberText(sheet_.correlationCaption)),
-        toQString(sheet_.averageCaption),
-        toQString(sheet_.averageErrorCaption),
-        toQString(sheet_.weightedAverageCaption),
-        toQString(sheet_.weightedAverageErrorCaption),
-    };
-    return fields.join(QLatin1Char('\t'));
-}
+QString Form1::resultsLine() const { return toQString(lumitrak::resultsLine(sheet_)); }
 
 void Form1::copyResults() const { QApplication::clipboard()->setText(resultsLine()); }
 
@@ -245,18 +233,6 @@ void Form1::showResultMenu(QLabel* label, const QPoint& at) {
     menu->addAction(entry("Select All", QKeySequence::SelectAll), label,
                     [label] { label->setSelection(0, int(label->text().size())); });
     menu->popup(label->mapToGlobal(at));
-}
-
-std::array<QLabel*, 9> Form1::resultLabels() const {
-    return {controls_.variableMagnitudeLabel,
-            controls_.photometricErrorLabel,
-            controls_.slopeLabel,
-            controls_.constantLabel,
-            controls_.correlationLabel,
-            controls_.averageLabel,
-            controls_.averageErrorLabel,
-            controls_.weightedAverageLabel,
-            controls_.weightedAverageErrorLabel};
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

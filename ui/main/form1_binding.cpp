@@ -58,20 +58,13 @@ void Form1::writeSheet() {
         showText(controls_.catalogFields[k - 1], row.catalogText);
     }
     showText(controls_.variableMeasuredField, sheet_.variableMeasuredText);
-    showText(controls_.slopeLabel, sheet_.slopeCaption);
-    showText(controls_.constantLabel, sheet_.constantCaption);
-    showText(controls_.correlationLabel, sheet_.correlationCaption);
-    showText(controls_.variableMagnitudeLabel, sheet_.variableMagnitudeCaption);
-    showText(controls_.photometricErrorLabel, sheet_.photometricErrorCaption);
+    for (std::size_t i = 0; i < kResultCaptions.size(); ++i)
+        showText(controls_.resultLabels[i], sheet_.*kResultCaptions[i].caption);
     for (int n = 1; n <= kAveragingSlots; ++n) {
         const AveragingSlot& slot = sheet_.averagingSlot(n);
         showText(controls_.slotMagnitudeFields[n - 1], slot.magnitudeText);
         showText(controls_.slotErrorFields[n - 1], slot.errorText);
     }
-    showText(controls_.averageLabel, sheet_.averageCaption);
-    showText(controls_.averageErrorLabel, sheet_.averageErrorCaption);
-    showText(controls_.weightedAverageLabel, sheet_.weightedAverageCaption);
-    showText(controls_.weightedAverageErrorLabel, sheet_.weightedAverageErrorCaption);
     const QString importText = toQString(sheet_.importText);
     if (controls_.importArea->toPlainText() != importText)
         controls_.importArea->setPlainText(importText);

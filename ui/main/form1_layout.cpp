@@ -17,6 +17,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/results.h"
 #include "ui/common/palette.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/window_scale.h"
@@ -228,6 +229,12 @@ std::string spokenRow(int k, const char* what) {
 }
 std::string spokenSlot(int n, const char* what) { return "平均 " + std::to_string(n) + " " + what; }
 
+// A result's label, kept where the result stands in kResultCaptions, and its spoken name.
+Binding keepResult(Result result) { return keep<&C::resultLabels>(resultIndex(result)); }
+std::string spokenResult(Result result) {
+    return std::string(kResultCaptions[resultIndex(result)].spokenName);
+}
+
 // The caption of option button i.
 std::string_view programName(std::size_t i) { return sourceProgramName(kSourcePrograms[i]); }
 
@@ -251,73 +258,74 @@ std::vector<ControlRow> form1Table() {
         rows.insert(rows.end(), more);
     };
     // clang-format off
+    using enum Result;
     add({
-        // name            kind      in        left         top  width  height  caption                 spoken name                     tooltip            member
-        {"Frame1",         kFrame,   kClient,   120,        120,  3255,   8415, "比較星",               "比較星",                       {},                keep<&C::frames>(0)},
-        {"Frame2",         kFrame,   kClient,  3600,        120,  4335,   3375, "変光星",               "変光星",                       {},                keep<&C::frames>(1)},
-        {"Frame3",         kFrame,   kClient,  3600,       3600,  4335,   4335, "平均の算出",           "平均の算出",                   {},                keep<&C::frames>(2)},
-        {"Label1",         kHeading, kFrame1,   360,        360,   735,    255, "測光値",               "比較星の測光値 見出し",        {},                kNotKept},
-        {"Label2",         kHeading, kFrame1,  1440,        360,   975,    255, "ｶﾀﾛｸﾞ値",              "ｶﾀﾛｸﾞ値 見出し",               {},                kNotKept},
-        {"Label3",         kHeading, kFrame1,  2640,        360,   495,    255, "ｸﾘｱ",                  "ｸﾘｱ 見出し",                   {},                kNotKept},
+        // name            kind      in        left         top  width  height  caption                 spoken name                      tooltip            member
+        {"Frame1",         kFrame,   kClient,   120,        120,  3255,   8415, "比較星",               "比較星",                        {},                keep<&C::frames>(0)},
+        {"Frame2",         kFrame,   kClient,  3600,        120,  4335,   3375, "変光星",               "変光星",                        {},                keep<&C::frames>(1)},
+        {"Frame3",         kFrame,   kClient,  3600,       3600,  4335,   4335, "平均の算出",           "平均の算出",                    {},                keep<&C::frames>(2)},
+        {"Label1",         kHeading, kFrame1,   360,        360,   735,    255, "測光値",               "比較星の測光値 見出し",         {},                kNotKept},
+        {"Label2",         kHeading, kFrame1,  1440,        360,   975,    255, "ｶﾀﾛｸﾞ値",              "ｶﾀﾛｸﾞ値 見出し",                {},                kNotKept},
+        {"Label3",         kHeading, kFrame1,  2640,        360,   495,    255, "ｸﾘｱ",                  "ｸﾘｱ 見出し",                    {},                kNotKept},
     });
     for (int k = 1; k <= kComparisonRows; ++k) add({
-        {rowMeasured(k),   kField,   kFrame1,   240,  rowTop(k),  1095,    315, "",                     spokenRow(k, "測光値"),         {},                keep<&C::measuredFields>(k - 1)},
-        {rowCatalog(k),    kField,   kFrame1,  1440,  rowTop(k),  1095,    315, "",                     spokenRow(k, "ｶﾀﾛｸﾞ値"),        {},                keep<&C::catalogFields>(k - 1)},
+        {rowMeasured(k),   kField,   kFrame1,   240,  rowTop(k),  1095,    315, "",                     spokenRow(k, "測光値"),          {},                keep<&C::measuredFields>(k - 1)},
+        {rowCatalog(k),    kField,   kFrame1,  1440,  rowTop(k),  1095,    315, "",                     spokenRow(k, "ｶﾀﾛｸﾞ値"),         {},                keep<&C::catalogFields>(k - 1)},
     });
     add({
-        {"Command1",       kButton,  kClient,  3600,       8040,  2535,    495, "比較星データ全クリア", "比較星データ全クリア",         {},                keep<&C::clearAllButton>()},
+        {"Command1",       kButton,  kClient,  3600,       8040,  2535,    495, "比較星データ全クリア", "比較星データ全クリア",          {},                keep<&C::clearAllButton>()},
     });
     for (int k = 1; k <= kComparisonRows; ++k) add({
-        {rowClear(k),      kButton,  kFrame1,  2640,  rowTop(k),   255,    375, "c",                    spokenRow(k, "クリア"),         kRowClearTip,      keep<&C::rowClearButtons>(k - 1)},
+        {rowClear(k),      kButton,  kFrame1,  2640,  rowTop(k),   255,    375, "c",                    spokenRow(k, "クリア"),          kRowClearTip,      keep<&C::rowClearButtons>(k - 1)},
     });
     add({
-        {"Label4",         kHeading, kFrame2,   240,        360,   855,    255, "測光値",               "変光星の測光値 見出し",        {},                kNotKept},
-        {"Text31",         kField,   kFrame2,   240,        720,   975,    405, "",                     "変光星の測光値",               {},                keep<&C::variableMeasuredField>()},
-        {"Label5",         kHeading, kFrame2,  1320,        360,  1575,    255, "変光星の等級",         "変光星の等級 見出し",          {},                kNotKept},
-        {"Label6",         kResult,  kFrame2,  1320,        720,  1335,    375, "--.--",                "変光星の等級",                 kCopyTip,          keep<&C::variableMagnitudeLabel>()},
-        {"Label7",         kHeading, kFrame2,  3000,        360,   975,    255, "測光ｴﾗｰ",              "測光ｴﾗｰ 見出し",               {},                kNotKept},
-        {"Label8",         kResult,  kFrame2,  2760,        720,  1335,    375, "--.--",                "測光ｴﾗｰ",                      kCopyTip,          keep<&C::photometricErrorLabel>()},
-        {"Command17",      kButton,  kFrame2,  2760,       1320,  1335,    375, "測光",                 "測光",                         {},                keep<&C::measureButton>()},
-        {"Label9",         kHeading, kFrame2,   240,       1560,  3855,    375, "比較星の近似結果",     "比較星の近似結果 見出し",      {},                kNotKept},
-        {"Label10",        kFit,     kFrame2,   240,       1920,  3855,    375, kFormulaHintCaption,    "傾き",                         kCopyTip,          keep<&C::slopeLabel>()},
-        {"Label12",        kFit,     kFrame2,   240,       2400,  3855,    375, "",                     "定数",                         kCopyTip,          keep<&C::constantLabel>()},
-        {"Label16",        kFit,     kFrame2,   240,       2880,  3855,    375, "",                     "相関係数",                     kCopyTip,          keep<&C::correlationLabel>()},
+        {"Label4",         kHeading, kFrame2,   240,        360,   855,    255, "測光値",               "変光星の測光値 見出し",         {},                kNotKept},
+        {"Text31",         kField,   kFrame2,   240,        720,   975,    405, "",                     "変光星の測光値",                {},                keep<&C::variableMeasuredField>()},
+        {"Label5",         kHeading, kFrame2,  1320,        360,  1575,    255, "変光星の等級",         "変光星の等級 見出し",           {},                kNotKept},
+        {"Label6",         kResult,  kFrame2,  1320,        720,  1335,    375, "--.--",                spokenResult(Magnitude),         kCopyTip,          keepResult(Magnitude)},
+        {"Label7",         kHeading, kFrame2,  3000,        360,   975,    255, "測光ｴﾗｰ",              "測光ｴﾗｰ 見出し",                {},                kNotKept},
+        {"Label8",         kResult,  kFrame2,  2760,        720,  1335,    375, "--.--",                spokenResult(Error),             kCopyTip,          keepResult(Error)},
+        {"Command17",      kButton,  kFrame2,  2760,       1320,  1335,    375, "測光",                 "測光",                          {},                keep<&C::measureButton>()},
+        {"Label9",         kHeading, kFrame2,   240,       1560,  3855,    375, "比較星の近似結果",     "比較星の近似結果 見出し",       {},                kNotKept},
+        {"Label10",        kFit,     kFrame2,   240,       1920,  3855,    375, kFormulaHintCaption,    spokenResult(Slope),             kCopyTip,          keepResult(Slope)},
+        {"Label12",        kFit,     kFrame2,   240,       2400,  3855,    375, "",                     spokenResult(Constant),          kCopyTip,          keepResult(Constant)},
+        {"Label16",        kFit,     kFrame2,   240,       2880,  3855,    375, "",                     spokenResult(Correlation),       kCopyTip,          keepResult(Correlation)},
     });
     for (int n = 1; n <= kAveragingSlots; ++n) add({
-        {slotMagnitude(n), kField,   kFrame3,   240, slotTop(n),   975,    405, "",                     spokenSlot(n, "等級"),          {},                keep<&C::slotMagnitudeFields>(n - 1)},
+        {slotMagnitude(n), kField,   kFrame3,   240, slotTop(n),   975,    405, "",                     spokenSlot(n, "等級"),           {},                keep<&C::slotMagnitudeFields>(n - 1)},
     });
     for (int n = 1; n <= kAveragingSlots; ++n) add({
-        {slotError(n),     kField,   kFrame3,  1320, slotTop(n),   975,    405, "",                     spokenSlot(n, "測光ｴﾗｰ"),       {},                keep<&C::slotErrorFields>(n - 1)},
+        {slotError(n),     kField,   kFrame3,  1320, slotTop(n),   975,    405, "",                     spokenSlot(n, "測光ｴﾗｰ"),        {},                keep<&C::slotErrorFields>(n - 1)},
     });
     add({
-        {"Command18",      kButton,  kFrame3,  2880,        360,  1215,    495, "平均計算",             "平均計算",                     {},                keep<&C::averageButton>()},
-        {"Label11",        kHeading, kFrame3,  2760,        960,   855,    375, "平均値",               "平均値 見出し",                {},                kNotKept},
-        {"Label14",        kResult,  kFrame3,  2880,       1320,  1335,    375, "--.--",                "平均値",                       kCopyTip,          keep<&C::averageLabel>()},
-        {"Label13",        kHeading, kFrame3,  2760,       1680,  1335,    375, "測光ｴﾗｰ",              "平均値の測光ｴﾗｰ 見出し",       {},                kNotKept},
-        {"Label15",        kResult,  kFrame3,  2880,       2040,  1335,    375, "--.--",                "平均値の測光ｴﾗｰ",              kCopyTip,          keep<&C::averageErrorLabel>()},
-        {"Label17",        kHeading, kFrame3,  2760,       2520,  1335,    255, "加重平均",             "加重平均 見出し",              {},                kNotKept},
-        {"Label19",        kResult,  kFrame3,  2880,       2880,  1335,    375, "--.--",                "加重平均",                     kCopyTip,          keep<&C::weightedAverageLabel>()},
-        {"Label18",        kHeading, kFrame3,  2760,       3360,  1455,    375, "加重平均誤差",         "加重平均誤差 見出し",          {},                kNotKept},
-        {"Label20",        kResult,  kFrame3,  2880,       3720,  1335,    375, "--.--",                "加重平均誤差",                 kCopyTip,          keep<&C::weightedAverageErrorLabel>()},
+        {"Command18",      kButton,  kFrame3,  2880,        360,  1215,    495, "平均計算",             "平均計算",                      {},                keep<&C::averageButton>()},
+        {"Label11",        kHeading, kFrame3,  2760,        960,   855,    375, "平均値",               "平均値 見出し",                 {},                kNotKept},
+        {"Label14",        kResult,  kFrame3,  2880,       1320,  1335,    375, "--.--",                spokenResult(Mean),              kCopyTip,          keepResult(Mean)},
+        {"Label13",        kHeading, kFrame3,  2760,       1680,  1335,    375, "測光ｴﾗｰ",              "平均値の測光ｴﾗｰ 見出し",        {},                kNotKept},
+        {"Label15",        kResult,  kFrame3,  2880,       2040,  1335,    375, "--.--",                spokenResult(MeanError),         kCopyTip,          keepResult(MeanError)},
+        {"Label17",        kHeading, kFrame3,  2760,       2520,  1335,    255, "加重平均",             "加重平均 見出し",               {},                kNotKept},
+        {"Label19",        kResult,  kFrame3,  2880,       2880,  1335,    375, "--.--",                spokenResult(WeightedMean),      kCopyTip,          keepResult(WeightedMean)},
+        {"Label18",        kHeading, kFrame3,  2760,       3360,  1455,    375, "加重平均誤差",         "加重平均誤差 見出し",           {},                kNotKept},
+        {"Label20",        kResult,  kFrame3,  2880,       3720,  1335,    375, "--.--",                spokenResult(WeightedMeanError), kCopyTip,          keepResult(WeightedMeanError)},
     });
     add({
-        {slotClear(1),     kButton,  kFrame3,  2400, slotTop(1),   255,    390, "c",                    spokenSlot(1, "クリア"),        kSlotClearTip,     keep<&C::slotClearButtons>(0)},
+        {slotClear(1),     kButton,  kFrame3,  2400, slotTop(1),   255,    390, "c",                    spokenSlot(1, "クリア"),         kSlotClearTip,     keep<&C::slotClearButtons>(0)},
     });
     for (int n = 2; n <= kAveragingSlots; ++n) add({
-        {slotClear(n),     kButton,  kFrame3,  2400, slotTop(n),   255,    375, "c",                    spokenSlot(n, "クリア"),        kSlotClearTip,     keep<&C::slotClearButtons>(n - 1)},
+        {slotClear(n),     kButton,  kFrame3,  2400, slotTop(n),   255,    375, "c",                    spokenSlot(n, "クリア"),         kSlotClearTip,     keep<&C::slotClearButtons>(n - 1)},
     });
     add({
-        {"Command24",      kButton,  kClient,  6240,       8040,  1695,    495, "比較星グラフ",         "比較星グラフ",                 {},                keep<&C::graphButton>()},
-        {"Command25",      kButton,  kFrame1,   240,       8040,  1095,    270, "Clear",                "測光値の列をクリア",           kClearMeasuredTip, keep<&C::clearMeasuredButton>()},
-        {"Command26",      kButton,  kFrame1,  1440,       8040,  1095,    270, "Clear",                "ｶﾀﾛｸﾞ値の列をクリア",          kClearCatalogTip,  keep<&C::clearCatalogButton>()},
-        {"Text37",         kArea,    kClient,  8040,        240,  5415,   7695, "",                     "取り込みテキスト",             {},                keep<&C::importArea>()},
-        {"Command27",      kButton,  kClient, 11400,       8040,  2055,    495, "比較星測光値",         "比較星測光値",                 {},                keep<&C::importButton>()},
-        {"Option1",        kOption,  kClient,  8160,       8040,  1095,    495, programName(0),         std::string(programName(0)),    {},                keep<&C::options>(0)},
-        {"Option2",        kOption,  kClient,  9120,       8040,  1095,    495, programName(1),         std::string(programName(1)),    {},                keep<&C::options>(1)},
-        {"Option3",        kOption,  kClient, 10200,       8040,  1095,    495, programName(2),         std::string(programName(2)),    {},                keep<&C::options>(2)},
+        {"Command24",      kButton,  kClient,  6240,       8040,  1695,    495, "比較星グラフ",         "比較星グラフ",                  {},                keep<&C::graphButton>()},
+        {"Command25",      kButton,  kFrame1,   240,       8040,  1095,    270, "Clear",                "測光値の列をクリア",            kClearMeasuredTip, keep<&C::clearMeasuredButton>()},
+        {"Command26",      kButton,  kFrame1,  1440,       8040,  1095,    270, "Clear",                "ｶﾀﾛｸﾞ値の列をクリア",           kClearCatalogTip,  keep<&C::clearCatalogButton>()},
+        {"Text37",         kArea,    kClient,  8040,        240,  5415,   7695, "",                     "取り込みテキスト",              {},                keep<&C::importArea>()},
+        {"Command27",      kButton,  kClient, 11400,       8040,  2055,    495, "比較星測光値",         "比較星測光値",                  {},                keep<&C::importButton>()},
+        {"Option1",        kOption,  kClient,  8160,       8040,  1095,    495, programName(0),         std::string(programName(0)),     {},                keep<&C::options>(0)},
+        {"Option2",        kOption,  kClient,  9120,       8040,  1095,    495, programName(1),         std::string(programName(1)),     {},                keep<&C::options>(1)},
+        {"Option3",        kOption,  kClient, 10200,       8040,  1095,    495, programName(2),         std::string(programName(2)),     {},                keep<&C::options>(2)},
     });
     for (int k = 1; k <= kComparisonRows; ++k) add({
-        {rowSelect(k),     kButton,  kFrame1,  2880,  rowTop(k),   255,    375, "s",                    spokenRow(k, "を変光星に選ぶ"), kRowSelectTip,     keep<&C::rowSelectButtons>(k - 1)},
+        {rowSelect(k),     kButton,  kFrame1,  2880,  rowTop(k),   255,    375, "s",                    spokenRow(k, "を変光星に選ぶ"),  kRowSelectTip,     keep<&C::rowSelectButtons>(k - 1)},
     });
     // clang-format on
     return rows;

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "core/results.h"
 #include "core/sheet.h"
 
 class QGroupBox;
@@ -27,25 +28,19 @@ struct Form1Controls {
     std::array<QLineEdit*, kAveragingSlots> slotMagnitudeFields{};
     std::array<QLineEdit*, kAveragingSlots> slotErrorFields{};
     std::array<QPushButton*, kAveragingSlots> slotClearButtons{};
-    QLineEdit* variableMeasuredField = nullptr;   // Text31
-    QLabel* slopeLabel = nullptr;                 // Label10
-    QLabel* constantLabel = nullptr;              // Label12
-    QLabel* correlationLabel = nullptr;           // Label16
-    QLabel* variableMagnitudeLabel = nullptr;     // Label6
-    QLabel* photometricErrorLabel = nullptr;      // Label8
-    QLabel* averageLabel = nullptr;               // Label14
-    QLabel* averageErrorLabel = nullptr;          // Label15
-    QLabel* weightedAverageLabel = nullptr;       // Label19
-    QLabel* weightedAverageErrorLabel = nullptr;  // Label20
-    QPushButton* clearAllButton = nullptr;        // Command1
-    QPushButton* measureButton = nullptr;         // Command17
-    QPushButton* averageButton = nullptr;         // Command18
-    QPushButton* graphButton = nullptr;           // Command24
-    QPushButton* clearMeasuredButton = nullptr;   // Command25
-    QPushButton* clearCatalogButton = nullptr;    // Command26
-    QPushButton* importButton = nullptr;          // Command27
-    std::array<QRadioButton*, 3> options{};       // Option1..Option3 in SourceProgram order
-    ImportArea* importArea = nullptr;             // Text37
+    QLineEdit* variableMeasuredField = nullptr;  // Text31
+    // Label6, Label8, Label10, Label12, Label16, Label14, Label15, Label19, Label20: the results
+    // in the order of kResultCaptions.
+    std::array<QLabel*, kResultCaptions.size()> resultLabels{};
+    QPushButton* clearAllButton = nullptr;       // Command1
+    QPushButton* measureButton = nullptr;        // Command17
+    QPushButton* averageButton = nullptr;        // Command18
+    QPushButton* graphButton = nullptr;          // Command24
+    QPushButton* clearMeasuredButton = nullptr;  // Command25
+    QPushButton* clearCatalogButton = nullptr;   // Command26
+    QPushButton* importButton = nullptr;         // Command27
+    std::array<QRadioButton*, 3> options{};      // Option1..Option3 in SourceProgram order
+    ImportArea* importArea = nullptr;            // Text37
 };
 
 // Creates every control on `form`, named, placed, styled and named for screen readers, in the

@@ -27,6 +27,7 @@ struct SilentMessageBoxes : lumitrak::MessageBoxes {
     void showMessage(const QString&, const QString&) override {}
     bool askOkCancel(const QString&, const QString&) override { return false; }
     bool askRetryCancel(const QString&, const QString&) override { return false; }
+    bool askYesNo(const QString&, const QString&, bool) override { return false; }
 };
 
 QByteArray sImageOutput(qsizetype size) {

@@ -113,10 +113,8 @@ private slots:
         const QString needsTwo = kGraphNeedsTwoStarsMessage.data();
         const QString noFit = kGraphFitUndefinedMessage.data();
         QTest::newRow("no row") << PhotometrySheet{} << needsTwo;
-        QTest::newRow("one row") << sheetWithRows({{"5", "10"}}) << needsTwo;
         QTest::newRow("equal measured values")
             << sheetWithRows({{"5", "10"}, {"5", "11"}}) << noFit;
-        QTest::newRow("equal catalog values") << sheetWithRows({{"5", "10"}, {"6", "10"}}) << noFit;
     }
     void undefinedCasesOpenWithAnExplanation() {
         QFETCH(PhotometrySheet, sheet);

@@ -17,7 +17,7 @@ struct ComparisonGraph {
     SurfaceLine diagonal;                  // (0, 0) to (kGraphExtent, kGraphExtent), always drawn
     std::vector<SurfaceLine> offsetLines;  // +3e, -3e, +2e, -2e; only their parts on the surface
     // The rows of the plotted stars that lie beyond two but within three errors of the fitted
-    // line, and beyond three; ascending. Empty when there are no offset lines.
+    // line, and beyond three; ascending. Both empty without a fit and a scale to draw it on.
     std::vector<int> rowsBeyondTwoErrors;
     std::vector<int> rowsBeyondThreeErrors;
     std::string explanation;  // why something is missing; empty when all is drawn

@@ -32,12 +32,12 @@ ComparisonGraph drawComparisonGraph(const PhotometrySheet& sheet) {
     const GraphScale& scale = graph.scale;
     const bool scaleDefined = hasDrawableSpans(scale);
 
-    // The grey rectangle over the whole surface is the renderer's background.
+    // The grey rectangle over the whole surface is the renderer's background. On drawable spans
+    // every star lies within the margins the scale leaves.
     if (scaleDefined) {
         for (int k = 0; k < pairs.count; ++k) {
-            const double px = surfaceCoordinate(pairs.measured[k], scale.leftX, scale.rightX);
-            const double py = surfaceCoordinate(pairs.catalog[k], scale.topY, scale.bottomY);
-            if (std::isfinite(px) && std::isfinite(py)) graph.dots.push_back({px, py});
+            graph.dots.push_back({surfaceCoordinate(pairs.measured[k], scale.leftX, scale.rightX),
+                                  surfaceCoordinate(pairs.catalog[k], scale.topY, scale.bottomY)});
         }
     }
 

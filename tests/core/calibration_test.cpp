@@ -56,6 +56,9 @@ TEST(CalibrationFit, UndefinedCasesGiveNoFitAndWriteNothing) {
     const std::pair<const char*, PhotometrySheet> cases[] = {
         {"one star", sheetWithRows({{"1", "2"}})},
         {"equal measured", sheetWithRows({{"10.1", "9"}, {"10.1", "10"}, {"10.1", "11"}})},
+        // Sums of equal values that leave a rounding residue in Qxx or Qyy.
+        {"equal measured, 0.1", sheetWithRows({{"0.1", "9"}, {"0.1", "10"}, {"0.1", "11"}})},
+        {"equal catalog, 0.3", sheetWithRows({{"9", "0.3"}, {"10", "0.3"}, {"11", "0.3"}})},
         {"sums overflow", sheetWithRows({{"1e200", "9"}, {"2e200", "10"}})},
     };
     for (const auto& [label, sheet] : cases) {

@@ -58,7 +58,18 @@ TEST(ComparisonGraph, NamesTheFittedRowsBeyondTwoAndThreeErrors) {
     for (const auto& [rows, named] : cases) {
         const PhotometrySheet sheet = refreshedSheet(rows);
         const ComparisonGraph graph = drawComparisonGraph(sheet);
-        EXPECT_EQ(graph.offsetLines.size(), 4u);
+        // +3e, -3e, +2e, -2e: fainter magnitudes lie lower on the surface. A line cut at an edge
+        // is extended back to the left edge.
+        ASSERT_EQ(graph.offsetLines.size(), 4u);
+        double left[4];
+        for (int i = 0; i < 4; ++i) {
+            const SurfaceLine& line = graph.offsetLines[i];
+            const double slope = (line.to.y - line.from.y) / (line.to.x - line.from.x);
+            left[i] = line.from.y - slope * line.from.x;
+        }
+        EXPECT_GT(left[0], left[2]);
+        EXPECT_GT(left[2], left[3]);
+        EXPECT_GT(left[3], left[1]);
         const std::string description = describeComparisonGraph(sheet, graph);
         EXPECT_TRUE(description.ends_with(named)) << description;
     }

@@ -14,7 +14,10 @@ TEST(PhotometrySheetDeathTest, RowsAndSlotsOutsideTheTableStop) {
     EXPECT_DEATH(sheet.comparisonRow(21), "");
     EXPECT_DEATH(sheet.averagingSlot(0), "");
     EXPECT_DEATH(sheet.averagingSlot(9), "");
-    EXPECT_DEATH(std::as_const(sheet).comparisonRow(21), "");
-    EXPECT_DEATH(std::as_const(sheet).averagingSlot(9), "");
+    const PhotometrySheet& shown = sheet;
+    EXPECT_DEATH(shown.comparisonRow(0), "");
+    EXPECT_DEATH(shown.comparisonRow(21), "");
+    EXPECT_DEATH(shown.averagingSlot(0), "");
+    EXPECT_DEATH(shown.averagingSlot(9), "");
 #endif
 }

@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
-#include <array>
 #include <memory>
 #include <string_view>
 
@@ -73,8 +72,6 @@ protected:
 
 private:
     void connectControls();
-    // The nine labels that show results, in the order they are copied.
-    std::array<QLabel*, 9> resultLabels() const;
     // A result's context menu: copy and select all.
     void showResultMenu(QLabel* label, const QPoint& at);
     void readSheet();

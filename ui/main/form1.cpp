@@ -27,6 +27,7 @@
 #include "ui/main/dropped_file.h"
 #include "ui/main/import_area.h"
 #include "ui/main/message_boxes.h"
+#include "ui/report/form3.h"
 
 // The window's icon lives in the library's resources; a static library must load them itself.
 static void loadForm1Resources() { Q_INIT_RESOURCE(form1_resources); }
@@ -81,6 +82,7 @@ void Form1::connectControls() {
     onClick(controls_.measureButton, &Form1::Command17_Click);
     onClick(controls_.averageButton, &Form1::Command18_Click);
     onClick(controls_.graphButton, &Form1::Command24_Click);
+    onClick(controls_.reportButton, &Form1::Command56_Click);
     onClick(controls_.clearMeasuredButton, &Form1::Command25_Click);
     onClick(controls_.clearCatalogButton, &Form1::Command26_Click);
     onClick(controls_.importButton, &Form1::Command27_Click);
@@ -94,6 +96,9 @@ void Form1::connectControls() {
         connect(controls_.slotClearButtons[n - 1], &QPushButton::clicked, this,
                 [this, n] { clearAveragingSlot(n); });
     }
+    auto* reportShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    reportShortcut->setContext(Qt::WindowShortcut);
+    connect(reportShortcut, &QShortcut::activated, this, &Form1::Command56_Click);
     auto* copyShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     copyShortcut->setContext(Qt::WindowShortcut);
     connect(copyShortcut, &QShortcut::activated, this, &Form1::copyResults);
@@ -145,6 +150,22 @@ void Form1::Command24_Click() {
     runOnSheet([](PhotometrySheet& s) { refreshFitLabels(s); });
     graph_ = new Form2(sheet_, this);
     graph_->show();
+}
+
+void Form1::Command56_Click() {
+    // One report window, like the graph; it reads the main window's sheet whenever it reports.
+    if (!report_) {
+        report_ = new Form3(
+            *messageBoxes_,
+            [this] {
+                readSheet();
+                return sheet_;
+            },
+            this);
+    }
+    report_->show();
+    report_->raise();
+    report_->activateWindow();
 }
 
 void Form1::Command25_Click() {

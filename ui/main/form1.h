@@ -15,6 +15,7 @@
 #include "storage/folder_session.h"
 #include "ui/graph/form2.h"
 #include "ui/main/form1_layout.h"
+#include "ui/report/form3.h"
 
 class QLabel;
 
@@ -30,12 +31,15 @@ public:
 
     // The graph window, or nullptr when it is not open.
     Form2* graphWindow() const { return graph_; }
+    // The report window, or nullptr when it is not open.
+    Form3* reportWindow() const { return report_; }
 
     // The handlers of the window's events.
     void command1_click();
     void Command17_Click();
     void Command18_Click();
     void Command24_Click();
+    void Command56_Click();
     void Command25_Click();
     void Command26_Click();
     void Command27_Click();
@@ -90,7 +94,8 @@ private:
     }
 
     PhotometrySheet sheet_;
-    QPointer<Form2> graph_;  // the graph window while it is open
+    QPointer<Form2> graph_;   // the graph window while it is open
+    QPointer<Form3> report_;  // the report window while it is open
     Form1Controls controls_;
     std::unique_ptr<MessageBoxes> messageBoxes_;
     std::unique_ptr<FolderSession> session_;  // from the opening on

@@ -248,6 +248,7 @@ constexpr std::string_view kRowSelectTip =
 constexpr std::string_view kSlotClearTip = "この欄の等級と測光ｴﾗｰを消します";
 constexpr std::string_view kClearMeasuredTip = "比較星の測光値をすべて消します";
 constexpr std::string_view kClearCatalogTip = "比較星のｶﾀﾛｸﾞ値をすべて消します";
+constexpr std::string_view kReportTip = "AAVSO と VSNET への報告を作ります (Ctrl+R)";
 constexpr std::string_view kCopyTip = "Ctrl+Shift+C で9つの結果をタブ区切りの1行でコピーします";
 
 // Every control of the window, in the keyboard order: Tab walks the rows from the top and passes
@@ -286,6 +287,8 @@ std::vector<ControlRow> form1Table() {
         {"Label7",         kHeading, kFrame2,  3000,        360,   975,    255, "測光ｴﾗｰ",              "測光ｴﾗｰ 見出し",                {},                kNotKept},
         {"Label8",         kResult,  kFrame2,  2760,        720,  1335,    375, "--.--",                spokenResult(Error),             kCopyTip,          keepResult(Error)},
         {"Command17",      kButton,  kFrame2,  2760,       1320,  1335,    375, "測光",                 "測光",                          {},                keep<&C::measureButton>()},
+        // Beside the measure button, clear of the drawn controls and of Label9's caption.
+        {"Command56",      kButton,  kFrame2,  1800,       1320,   855,    375, "報告",                 "観測報告",                      kReportTip,        keep<&C::reportButton>()},
         {"Label9",         kHeading, kFrame2,   240,       1560,  3855,    375, "比較星の近似結果",     "比較星の近似結果 見出し",       {},                kNotKept},
         {"Label10",        kFit,     kFrame2,   240,       1920,  3855,    375, kFormulaHintCaption,    spokenResult(Slope),             kCopyTip,          keepResult(Slope)},
         {"Label12",        kFit,     kFrame2,   240,       2400,  3855,    375, "",                     spokenResult(Constant),          kCopyTip,          keepResult(Constant)},

@@ -34,6 +34,7 @@ struct Form1Controls {
     std::array<QLabel*, kResultCaptions.size()> resultLabels{};
     QPushButton* clearAllButton = nullptr;       // Command1
     QPushButton* measureButton = nullptr;        // Command17
+    QPushButton* reportButton = nullptr;         // Command56
     QPushButton* averageButton = nullptr;        // Command18
     QPushButton* graphButton = nullptr;          // Command24
     QPushButton* clearMeasuredButton = nullptr;  // Command25

@@ -128,7 +128,7 @@ std::pair<QRect, bool> captionOf(QWidget* control) {
 
 // The names of the window's controls.
 QStringList controlNames() {
-    return numbered("Text", 1, 58) + numbered("Command", 1, 55) + numbered("Label", 1, 20) +
+    return numbered("Text", 1, 58) + numbered("Command", 1, 56) + numbered("Label", 1, 20) +
            numbered("Frame", 1, 3) + numbered("Option", 1, 3);
 }
 
@@ -428,7 +428,7 @@ private slots:
         const QStringList expected =
             numbered("Text", 1, 30) + numbered("Text", 38, 47) + QStringList{"Command1"} +
             numbered("Command", 2, 16) + numbered("Command", 28, 32) +
-            QStringList{"Text31", "Command17"} + numbered("Text", 32, 36) +
+            QStringList{"Text31", "Command17", "Command56"} + numbered("Text", 32, 36) +
             numbered("Text", 48, 58) + QStringList{"Command18"} + numbered("Command", 19, 23) +
             numbered("Command", 33, 35) +
             QStringList{"Command24", "Command25", "Command26", "Text37", "Command27"} +
@@ -456,7 +456,8 @@ private slots:
         }
     }
 
-    // Tab leaves the import area both ways; a clicked result opens its menu on Shift+F10.
+    // Tab leaves the import area both ways; a clicked result opens its menu on Shift+F10; Ctrl+R
+    // opens the report window, once.
     void keyboardMovesOnAndOpensMenus() {
         QVERIFY(QTest::qWaitForWindowActive(w_->form.get()));
         for (const auto& [key, next] :
@@ -471,6 +472,11 @@ private slots:
         QVERIFY(menu);
         QVERIFY(menu->actions().value(0)->text().startsWith(QStringLiteral("コピー")));
         menu->close();
+        QTest::keyClick(w_->find("Text1"), Qt::Key_R, Qt::ControlModifier);
+        QPointer<Form3> report = w_->form->reportWindow();
+        QVERIFY(report && report->isVisible());
+        w_->click("Command56");
+        QCOMPARE(w_->form->reportWindow(), report.data());
     }
 
     // At 9 to 12 pt each control is there once, in its frame, named, its caption whole and clear.

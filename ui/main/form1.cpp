@@ -178,7 +178,7 @@ void Form1::Command26_Click() {
 
 void Form1::Command27_Click() {
     readSheet();
-    const ImportReport report = importMeasuredValuesDetailed(sheet_);
+    const ImportReport report = importMeasuredValues(sheet_);
     // The rows read before a star stopped the import stay written.
     writeSheet();
     if (report.outcome != ImportOutcome::Imported)

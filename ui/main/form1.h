@@ -34,6 +34,16 @@ public:
     // The report window, or nullptr when it is not open.
     Form3* reportWindow() const { return report_; }
 
+    // A request from outside to end the program: the recovery copy is brought up to date at
+    // once, then the window closes the normal way.
+    void closeForQuitRequest();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     // The handlers of the window's events.
     void command1_click();
     void Command17_Click();
@@ -54,10 +64,6 @@ public:
     // window's close that follows asks nothing more; without it only the recovery copy is
     // brought up to date, so nothing blocks the logout.
     void saveForLogout(bool mayAsk);
-    // A request from outside to end the program: the recovery copy is brought up to date at
-    // once, then the window closes the normal way.
-    void closeForQuitRequest();
-
     // The nine results as one line for a spreadsheet, separated by tabs, each as shown: the
     // variable star's magnitude and error, slope, constant, r squared (the numbers alone), then
     // mean, its error, weighted mean and its error. Ctrl+Shift+C puts it on the clipboard.
@@ -69,12 +75,6 @@ public:
     void selectVariableStar(int k);
     void clearAveragingSlot(int n);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void connectControls();
     // A result's context menu: copy and select all.
     void showResultMenu(QLabel* label, const QPoint& at);

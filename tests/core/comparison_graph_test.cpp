@@ -52,6 +52,7 @@ TEST(ComparisonGraph, NamesTheFittedRowsBeyondTwoAndThreeErrors) {
               "2σ と 3σ の間: なし。3σ より外: なし。");
     const std::pair<std::vector<ComparisonRow>, std::string> cases[] = {
         {lineWithOneFaintStar(9, 5), "2σ と 3σ の間: 比較星 5。3σ より外: なし。"},
+        {lineWithOneFaintStar(9, 1), "2σ と 3σ の間: 比較星 1。3σ より外: なし。"},
         {lineWithOneFaintStar(19, 10), "2σ と 3σ の間: なし。3σ より外: 比較星 10。"},
         {reversed, "(σ = 0.31) があります。2σ と 3σ の間: 比較星 6。3σ より外: なし。"},
     };
@@ -73,6 +74,10 @@ TEST(ComparisonGraph, NamesTheFittedRowsBeyondTwoAndThreeErrors) {
         const std::string description = describeComparisonGraph(sheet, graph);
         EXPECT_TRUE(description.ends_with(named)) << description;
     }
+    // Two stars lie on their line, whatever the last digits of the captions.
+    const PhotometrySheet two = refreshedSheet({{"1", "11"}, {"3", "12"}});
+    EXPECT_TRUE(describeComparisonGraph(two, drawComparisonGraph(two))
+                    .ends_with("(σ = 0.00) があります。2σ と 3σ の間: なし。3σ より外: なし。"));
 }
 
 TEST(ComparisonGraph, WithoutALineExplainsWhyAndDrawsOnlyTheDiagonal) {

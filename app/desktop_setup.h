@@ -1,12 +1,14 @@
 #pragma once
 // What the program sets up once, before its first window opens.
 
+#include "core/version.h"
+
 class QApplication;
 
 namespace lumitrak {
 
-// The id of the program's menu entry, "org.lumitrak.Lumitrak.desktop" without its suffix.
-inline constexpr char kDesktopFileName[] = "org.lumitrak.Lumitrak";
+// The program's menu entry without its suffix ".desktop".
+inline constexpr const char* kDesktopFileName = kAppId;
 
 // Names the program after its menu entry, so that a Wayland compositor finds its icon, and loads
 // Qt's own Japanese texts, whatever the locale, so that standard buttons ("キャンセル", "再試行")

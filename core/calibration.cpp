@@ -4,6 +4,7 @@
 
 #include "core/numbers.h"
 #include "core/sorted_pairs.h"
+#include "core/text.h"
 
 namespace lumitrak {
 namespace {
@@ -24,11 +25,12 @@ ComparisonPairs sortedComparisonPairs(const PhotometrySheet& sheet) {
     for (int k = 0; k < kComparisonRows; ++k) {
         x[k] = textToNumber(sheet.comparisonRows[k].measuredText);
         y[k] = textToNumber(sheet.comparisonRows[k].catalogText);
+        pairs.rows[k] = k + 1;
     }
     for (int k = 0; k < kComparisonRows; ++k) {
         if (x[k] == 0 && y[k] == 0) x[k] = y[k] = kEmptyRowMarker;
     }
-    pairs.count = sortAndCountEntries(x, y);
+    pairs.count = sortAndCountEntries(x, y, pairs.rows);
     return pairs;
 }
 
@@ -73,9 +75,22 @@ std::optional<CalibrationFit> computeCalibrationFit(const PhotometrySheet& sheet
 }
 
 void showCalibrationFit(PhotometrySheet& sheet, const CalibrationFit& fit) {
-    sheet.slopeCaption = "傾き =" + numberToPlainText(fit.slope);
-    sheet.constantCaption = "定数 =" + numberToPlainText(fit.constant);
-    sheet.correlationCaption = "相関係数 =" + formatNumber(fit.correlation, "##.####0");
+    sheet.slopeCaption = std::string(kSlopeCaptionPrefix) + numberToPlainText(fit.slope);
+    sheet.constantCaption = std::string(kConstantCaptionPrefix) + numberToPlainText(fit.constant);
+    sheet.correlationCaption =
+        std::string(kCorrelationCaptionPrefix) + formatNumber(fit.correlation, "##.####0");
+}
+
+std::string_view captionNumberText(std::string_view caption) {
+    for (const std::string_view prefix :
+         {kSlopeCaptionPrefix, kConstantCaptionPrefix, kCorrelationCaptionPrefix}) {
+        if (!caption.starts_with(prefix)) continue;
+        std::string_view number = caption.substr(prefix.size());
+        while (!number.empty() && isBlank(number.front())) number.remove_prefix(1);
+        while (!number.empty() && isBlank(number.back())) number.remove_suffix(1);
+        return number;
+    }
+    return {};
 }
 
 bool refreshFitLabels(PhotometrySheet& sheet) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 #include "core/sheet.h"
 #include "core/sorted_pairs.h"
@@ -22,10 +23,12 @@ struct CalibrationFit {
 };
 
 // The comparison pairs as the fit and the graph use them: read from rows 1..20, empty rows
-// marked, exchange-sorted by measured value, and counted. Pairs 0..count-1 are the used ones.
+// marked, exchange-sorted by measured value, and counted. Pairs 0..count-1 are the used ones;
+// each keeps the number of the row it was read from.
 struct ComparisonPairs {
     std::array<double, kComparisonRows> measured{};
     std::array<double, kComparisonRows> catalog{};
+    std::array<int, kComparisonRows> rows{};
     int count = 0;
 };
 ComparisonPairs sortedComparisonPairs(const PhotometrySheet& sheet);
@@ -34,8 +37,18 @@ ComparisonPairs sortedComparisonPairs(const PhotometrySheet& sheet);
 // catalog values equal, or a result that is not a finite number.
 std::optional<CalibrationFit> computeCalibrationFit(const PhotometrySheet& sheet);
 
-// Writes the three fit captions: "傾き =" slope, "定数 =" constant, "相関係数 =" correlation.
+// What the three fit captions start with; the number follows directly.
+inline constexpr std::string_view kSlopeCaptionPrefix = "傾き =";
+inline constexpr std::string_view kConstantCaptionPrefix = "定数 =";
+inline constexpr std::string_view kCorrelationCaptionPrefix = "相関係数 =";
+
+// Writes the three fit captions: each prefix, then slope, constant and correlation.
 void showCalibrationFit(PhotometrySheet& sheet, const CalibrationFit& fit);
+
+// The number a fit caption shows, without the blanks around it: "傾き = 1.02" gives "1.02",
+// "定数 =-.23" gives "-.23". Empty for any other text, such as the formula shown before the
+// first fit.
+std::string_view captionNumberText(std::string_view caption);
 
 // The graph's refresh: fit, its captions, and the error with two decimals. False when the fit
 // is undefined; then nothing is written.

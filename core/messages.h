@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/observation_report.h"
+
 namespace lumitrak {
 
 // The short name that titles the message boxes and the save prompt.
@@ -160,6 +162,29 @@ inline std::string reportFileOfOtherKindMessage(std::string_view fileName,
     return std::string(fileName) + " は観測者コード " + std::string(observer) + "、日時 " +
            std::string(dates) +
            " の報告ファイルです\r観測者コードと日時の種類 (JD か HJD) が同じときだけ追加できます";
+}
+// Why no report could be made, in the words of the window's fields.
+inline std::string reportProblemMessage(ReportProblem problem, std::string_view field) {
+    const std::string f(field);
+    switch (problem) {
+        case ReportProblem::None: return {};
+        case ReportProblem::NoResult:
+            return "報告する結果がまだありません\r測光 (平均値は平均計算) "
+                   "をしてから報告を作って下さい";
+        case ReportProblem::NoStarName:
+        case ReportProblem::NoObserverCode:
+        case ReportProblem::CheckStarIncomplete: return f + "を入力して下さい";
+        case ReportProblem::InvalidDate: return "日付が正しくありません (例: 2024-12-15)";
+        case ReportProblem::InvalidTime: return "時刻が正しくありません (例: 21:30:00)";
+        case ReportProblem::FutureTime: return "観測日時が未来になっています";
+        case ReportProblem::InvalidCoordinates:
+            return f + "が正しくありません (例: 赤経 21 42 42.8、赤緯 +43 35 10)";
+        case ReportProblem::CheckStarWithoutFit:
+            return "チェック星の等級を求める近似直線がありません\r比較星のデータを確かめて下さい";
+        case ReportProblem::FieldTooLong: return f + "が長すぎます";
+        case ReportProblem::SeparatorInField: return f + "に「,」や「|」は使えません";
+    }
+    return {};
 }
 inline constexpr std::string_view kSameObservationQuestion =
     "同じ星・日時・バンドの観測がすでに報告ファイルにあります\r追加しますか";

@@ -13,15 +13,6 @@ int sourceProgramCode(SourceProgram program) {
     return 0;
 }
 
-std::optional<SourceProgram> sourceProgramFromCode(int code) {
-    switch (code) {
-        case 0: return SourceProgram::Iris;
-        case 1: return SourceProgram::Makari;
-        case 2: return SourceProgram::SImage;
-        default: return std::nullopt;
-    }
-}
-
 std::string_view sourceProgramName(SourceProgram program) {
     switch (program) {
         case SourceProgram::Iris: return "IRIS";
@@ -31,24 +22,33 @@ std::string_view sourceProgramName(SourceProgram program) {
     return {};
 }
 
+std::optional<SourceProgram> sourceProgramFromCode(int code) {
+    switch (code) {
+        case 0: return SourceProgram::Iris;
+        case 1: return SourceProgram::Makari;
+        case 2: return SourceProgram::SImage;
+        default: return std::nullopt;
+    }
+}
+
 ComparisonRow& PhotometrySheet::comparisonRow(int k) {
     assert(k >= 1 && k <= kComparisonRows);
-    return comparisonRows.at(static_cast<std::size_t>(k - 1));
+    return comparisonRows[static_cast<std::size_t>(k - 1)];
 }
 
 const ComparisonRow& PhotometrySheet::comparisonRow(int k) const {
     assert(k >= 1 && k <= kComparisonRows);
-    return comparisonRows.at(static_cast<std::size_t>(k - 1));
+    return comparisonRows[static_cast<std::size_t>(k - 1)];
 }
 
 AveragingSlot& PhotometrySheet::averagingSlot(int n) {
     assert(n >= 1 && n <= kAveragingSlots);
-    return averagingSlots.at(static_cast<std::size_t>(n - 1));
+    return averagingSlots[static_cast<std::size_t>(n - 1)];
 }
 
 const AveragingSlot& PhotometrySheet::averagingSlot(int n) const {
     assert(n >= 1 && n <= kAveragingSlots);
-    return averagingSlots.at(static_cast<std::size_t>(n - 1));
+    return averagingSlots[static_cast<std::size_t>(n - 1)];
 }
 
 }  // namespace lumitrak

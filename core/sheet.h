@@ -17,13 +17,17 @@ inline constexpr std::string_view kNoResultCaption = "--.--";
 inline constexpr std::string_view kFormulaHintCaption = "等級 = 傾き x 測光値 + 定数";
 
 enum class SourceProgram { Iris, Makari, SImage };
+// The programs in the order of their codes and of the window's option buttons.
+inline constexpr std::array<SourceProgram, 3> kSourcePrograms = {
+    SourceProgram::Iris, SourceProgram::Makari, SourceProgram::SImage};
+
+// The name the window shows for a program: "IRIS", "Makari", "S.Image".
+std::string_view sourceProgramName(SourceProgram program);
 
 // The code under which the settings file stores a source program: 0, 1, 2.
 int sourceProgramCode(SourceProgram program);
 // The program of a stored code; no value for any other number.
 std::optional<SourceProgram> sourceProgramFromCode(int code);
-// The name the window shows for a program: "IRIS", "Makari", "S.Image".
-std::string_view sourceProgramName(SourceProgram program);
 
 struct ComparisonRow {
     std::string measuredText;

@@ -45,9 +45,4 @@ std::size_t advanceCharacters(std::string_view text, std::size_t pos, std::size_
     return pos;
 }
 
-std::string_view textFromCharacter(std::string_view text, std::size_t first) {
-    const std::size_t skipped = first > 1 ? first - 1 : 0;
-    return text.substr(advanceCharacters(text, 0, skipped));
-}
-
 }  // namespace lumitrak

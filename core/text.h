@@ -22,7 +22,4 @@ Utf8Character characterAt(std::string_view text, std::size_t pos);
 // The byte position `count` characters after `pos`, or the text's end where it has fewer.
 std::size_t advanceCharacters(std::string_view text, std::size_t pos, std::size_t count);
 
-// `text` from its `first`-th character (1-based) to its end; empty when the text is shorter.
-std::string_view textFromCharacter(std::string_view text, std::size_t first);
-
 }  // namespace lumitrak

@@ -21,7 +21,7 @@ CountReading readValues(SourceProgram program, std::string_view text) {
 
 }  // namespace
 
-ImportReport importMeasuredValuesDetailed(PhotometrySheet& sheet) {
+ImportReport importMeasuredValues(PhotometrySheet& sheet) {
     const CountReading read = readValues(sheet.sourceProgram, sheet.importText);
     for (std::size_t i = 0; i < read.values.size(); ++i)
         sheet.comparisonRows[i].measuredText = read.values[i];
@@ -30,10 +30,6 @@ ImportReport importMeasuredValuesDetailed(PhotometrySheet& sheet) {
     if (read.outcome != ImportOutcome::Imported)
         report.failedStar = static_cast<int>(read.found) + 1;
     return report;
-}
-
-ImportOutcome importMeasuredValues(PhotometrySheet& sheet) {
-    return importMeasuredValuesDetailed(sheet).outcome;
 }
 
 std::string importAbortMessage(const ImportReport& report) {

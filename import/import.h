@@ -15,8 +15,7 @@ struct ImportReport {
 // measuredText of row n for n = 1..20. Later values are read (and checked) but stored nowhere;
 // rows after the last value keep their text; nothing else of the sheet changes. When a star
 // stops the import, the rows of the stars before it stay written.
-ImportReport importMeasuredValuesDetailed(PhotometrySheet& sheet);
-ImportOutcome importMeasuredValues(PhotometrySheet& sheet);
+ImportReport importMeasuredValues(PhotometrySheet& sheet);
 
 // The text of the message box for an import that a star stopped (titled kImportAbortTitle);
 // the empty text for a completed import.

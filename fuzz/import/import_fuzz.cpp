@@ -220,7 +220,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (ComparisonRow& row : sheet.comparisonRows) row = {"untouched", "catalog"};
     sheet.importText = text;
     sheet.sourceProgram = SourceProgram::SImage;
-    const ImportReport report = importMeasuredValuesDetailed(sheet);
+    const ImportReport report = importMeasuredValues(sheet);
     if (report.outcome != sImage.outcome ||
         (report.outcome != ImportOutcome::Imported &&
          report.failedStar != static_cast<int>(sImage.found) + 1)) {

@@ -135,6 +135,33 @@ if [ "$(id -u)" = 0 ]; then
 else
   echo "note: the full-disk case needs root to mount a small tmpfs; skipped"
 fi
+# The night's report: a measurement, Ctrl+R, the fields typed, Enter, then ファイルに追加.
+mkdir "$work/report" "$work/config"
+printf ' -8 , 11 \r\n-8.5 , 10.5 \r\n-9.5 , 9.5 \r\n-10 , 9 \r\n-11 , 8 \r\n' >"$work/report/compdata.txt"
+export XDG_CONFIG_HOME="$work/config"  # where the report window keeps its fields
+start "$work/report"
+main=$(window_titled "$title") || fail "no main window"
+sleep 1
+xdotool mousemove --window "$((main))" 288 70 click 1  # the variable star's field
+xdotool type -- "-9"
+xdotool key Return ctrl+r
+report=$(window_titled "観測報告") || fail "Ctrl+R opened no report window"
+sleep 0.5
+xdotool type "SS CYG"; xdotool key Tab
+xdotool type "2024-12-16"; xdotool key Tab
+xdotool type "21:30"; xdotool key Tab Tab Tab
+xdotool type "ABC"; xdotool key Return
+sleep 0.5
+import -window "$report" "$artefacts/report-window.png"
+xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space  # on to ファイルに追加
+sleep 1
+expect_bytes "$work/report/aavso-report.txt" "#TYPE=EXTENDED\r\n#OBSCODE=ABC\r\n#SOFTWARE=Lumitrak ${title##* ver}\r\n#DELIM=,\r\n#DATE=JD\r\n#OBSTYPE=DSLR\r\n#NAME,DATE,MAG,MERR,FILT,TRANS,MTYPE,CNAME,CMAG,KNAME,KMAG,AMASS,GROUP,CHART,NOTES\r\nSS CYG,2460661.02083,10.000,0.000,TG,NO,STD,ENSEMBLE,na,na,na,na,na,na,linear fit of 5 comparison stars; slope 1.000; r2 1.00000\r\n"
+wmctrl -i -c "$main"
+answer "$pid" Escape
+wait "$pid" || fail "lumitrak did not end cleanly after the report"
+pid=""
+! wmctrl -l | grep -qF "観測報告" || fail "the report window outlived the main window"
+
 printf '[General]\nfont=Noto Sans CJK JP,12,-1,5,50,0,0,0,0,0\n' >"$work/fit/kdeglobals"
 export XDG_CONFIG_HOME="$work/fit" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
 session "$work/fit" fit Escape

@@ -27,6 +27,12 @@ TEST(CalibrationFit, FitsTheSortedPairsAndWritesTheCaptions) {
     EXPECT_EQ(sheet.correlationCaption, "相関係数 =.99668");
     EXPECT_EQ(sheet.photometricErrorCaption, "0.05");
     EXPECT_EQ(computeCalibrationFit(sheet)->starCount, 3);
+    EXPECT_EQ(captionNumberText(sheet.slopeCaption), "-1");
+    EXPECT_EQ(captionNumberText(sheet.constantCaption), "6.03333333333333");
+    EXPECT_EQ(captionNumberText(sheet.correlationCaption), ".99668");
+    // Before the first fit the slope's line shows the formula, the others nothing.
+    EXPECT_EQ(captionNumberText(PhotometrySheet{}.slopeCaption), "");
+    EXPECT_EQ(captionNumberText(""), "");
 }
 
 TEST(SortedComparisonPairs, CountsThePairsBeforeTheFirstEmptyOne) {
@@ -50,6 +56,9 @@ TEST(CalibrationFit, UndefinedCasesGiveNoFitAndWriteNothing) {
     const std::pair<const char*, PhotometrySheet> cases[] = {
         {"one star", sheetWithRows({{"1", "2"}})},
         {"equal measured", sheetWithRows({{"10.1", "9"}, {"10.1", "10"}, {"10.1", "11"}})},
+        // Sums of equal values that leave a rounding residue in Qxx or Qyy.
+        {"equal measured, 0.1", sheetWithRows({{"0.1", "9"}, {"0.1", "10"}, {"0.1", "11"}})},
+        {"equal catalog, 0.3", sheetWithRows({{"9", "0.3"}, {"10", "0.3"}, {"11", "0.3"}})},
         {"sums overflow", sheetWithRows({{"1e200", "9"}, {"2e200", "10"}})},
     };
     for (const auto& [label, sheet] : cases) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace lumitrak {
 
 // Meeus's own examples (Astronomical Algorithms, chapter 7).
@@ -36,7 +38,14 @@ TEST(JulianDate, RefusesWhatTheCalendarHasNot) {
         {{2024, 1, 1, 0, 0, 60}, false},    {{2024, 1, 1, -1, 0, 0}, false},
         {{1583, 1, 1, 0, 0, 0}, true},      {{1582, 12, 31, 0, 0, 0}, false},
     };
-    for (const auto& [time, valid] : cases) {
+    std::vector<std::pair<CivilTime, bool>> all(std::begin(cases), std::end(cases));
+    // The last day of every month of 2023, and the day after it.
+    const int lastDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int month = 1; month <= 12; ++month) {
+        all.push_back({{2023, month, lastDays[month - 1], 0, 0, 0}, true});
+        all.push_back({{2023, month, lastDays[month - 1] + 1, 0, 0, 0}, false});
+    }
+    for (const auto& [time, valid] : all) {
         EXPECT_EQ(julianDate(time).has_value(), valid)
             << time.year << "-" << time.month << "-" << time.day << " " << time.hour << ":"
             << time.minute << ":" << time.second;

@@ -7,8 +7,6 @@
 #include <limits>
 #include <vector>
 
-#include "core/text.h"
-
 using namespace lumitrak;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -92,9 +90,4 @@ TEST(Numbers, IgnoreTheLocalesDecimalComma) {
     EXPECT_EQ(formatNumber(0.5, "#0.000"), "0.500");
     EXPECT_EQ(numberToPlainText(-7.25), "-7.25");
     std::setlocale(LC_ALL, "C");
-}
-
-TEST(TextFromCharacter, CountsCharactersNotBytes) {
-    EXPECT_EQ(textFromCharacter("傾き = 1.25", 5), " 1.25");
-    EXPECT_EQ(textFromCharacter("abc", 9), "");
 }

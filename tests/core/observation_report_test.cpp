@@ -143,6 +143,9 @@ TEST(ObservationReport, RefusesWhatCannotBeReported) {
          ReportProblem::FieldTooLong, "星名"},
         {"a chart of 21", [](ReportForm& f, PhotometrySheet&) { f.chart = std::string(21, 'X'); },
          ReportProblem::FieldTooLong, "チャート"},
+        {"a magnitude of 9",
+         [](ReportForm&, PhotometrySheet& s) { s.variableMagnitudeCaption = "12345.678"; },
+         ReportProblem::FieldTooLong, "等級"},
         {"an error of 7",
          [](ReportForm&, PhotometrySheet& s) { s.photometricErrorCaption = "0.00300"; },
          ReportProblem::FieldTooLong, "誤差"},
@@ -159,11 +162,14 @@ TEST(ObservationReport, RefusesWhatCannotBeReported) {
     // The limits themselves are allowed: 30 characters of name (Japanese ones count as one),
     // 20 of chart, notes up to 100 with the fit's own.
     ReportForm form = ssCygni();
+    PhotometrySheet atTheLimits = measuredSheet();
+    atTheLimits.variableMagnitudeCaption = "1234.678";
+    atTheLimits.photometricErrorCaption = "0.0030";
     form.starName = std::string(27, 'A') + "星名X";
     form.chart = std::string(20, 'X');
     const std::string fitNote = "linear fit of 5 comparison stars; slope 1.000; r2 1.00000";
     form.notes = std::string(100 - fitNote.size() - 2, 'n');
-    EXPECT_EQ(makeReport(form, measuredSheet(), kLater).problem, ReportProblem::None);
+    EXPECT_EQ(makeReport(form, atTheLimits, kLater).problem, ReportProblem::None);
     form.notes += "n";
     EXPECT_EQ(makeReport(form, measuredSheet(), kLater).field, "備考");
 }

@@ -137,14 +137,14 @@ TEST(ImportMeasuredValues, TheSourceProgramChoosesTheReader) {
     };
     for (const auto& [program, row1] : cases) {
         PhotometrySheet sheet = sheetToImport(program, both);
-        EXPECT_EQ(importMeasuredValues(sheet), ImportOutcome::Imported) << row1;
+        EXPECT_EQ(importMeasuredValues(sheet).outcome, ImportOutcome::Imported) << row1;
         EXPECT_EQ(sheet.comparisonRow(1).measuredText, row1);
     }
 }
 
 TEST(ImportMeasuredValues, AStoppingStarKeepsTheRowsBeforeItAndIsNamed) {
     PhotometrySheet sheet = sheetToImport(SourceProgram::Makari, makariText({"250", ""}));
-    const ImportReport report = importMeasuredValuesDetailed(sheet);
+    const ImportReport report = importMeasuredValues(sheet);
     EXPECT_EQ(report.failedStar, 2);
     EXPECT_EQ(importAbortMessage(report), "2番目の星のデータが正しくありません\r処理を中断します");
     const PhotometrySheet& imported = sheet;
@@ -152,7 +152,7 @@ TEST(ImportMeasuredValues, AStoppingStarKeepsTheRowsBeforeItAndIsNamed) {
     EXPECT_EQ(imported.comparisonRow(2).measuredText, "old2");
     // At most 20 rows are written, but a negative count after them still stops the import.
     sheet = sheetToImport(SourceProgram::SImage, repeat(" 100 SEMICTRD", 21) + " -1 SEMICTRD");
-    const ImportReport negative = importMeasuredValuesDetailed(sheet);
+    const ImportReport negative = importMeasuredValues(sheet);
     EXPECT_EQ(imported.comparisonRow(20).measuredText, "-5.");
     EXPECT_EQ(negative.failedStar, 22);
     EXPECT_EQ(importAbortMessage(negative), kNegativeCountMessage);
@@ -164,7 +164,7 @@ TEST(ImportMeasuredValues, ASavedOutputImportsAsDropped) {
     const std::string saved{std::istreambuf_iterator<char>(file), {}};
     ASSERT_NE(saved.find("\r\n"), std::string::npos) << "the fixture lost its CR LF line ends";
     PhotometrySheet sheet = sheetToImport(SourceProgram::SImage, joinFileLines(saved));
-    EXPECT_EQ(importMeasuredValues(sheet), ImportOutcome::Imported);
+    EXPECT_EQ(importMeasuredValues(sheet).outcome, ImportOutcome::Imported);
     // -2.5 log10 of the counts 25000, 10000 and 2500.
     const PhotometrySheet& imported = sheet;
     EXPECT_EQ(imported.comparisonRow(1).measuredText, "-10.995");

@@ -14,6 +14,7 @@ TEST(DecodeCp932, DecodesTheCodePageAsWindowsDoes) {
     const Decoding cases[] = {
         {"double-byte kanji", "\x94\xE4\x8A\x72\x90\xAF", "比較星"},
         {"half-width katakana", "\xB6\xC0\xDB\xB8\xDE", "ｶﾀﾛｸﾞ"},
+        {"the half-width range's ends", "\xA1\xDF", "｡ﾟ"},
         {"ASCII as it is", "C:\\out\\a~1.txt,12\r\n", "C:\\out\\a~1.txt,12\r\n"},
         {"0x5C trailing a lead byte", "\xFA\x5C\x95\x5C", "纊表"},
         {"NEC row 13", "\x87\x40\x87\x90", "①≒"},
@@ -44,6 +45,9 @@ TEST(DecodeOutputText, ChoosesUtf16Utf8OrTheCodePage) {
         {"one invalid byte decodes the whole file as Shift_JIS", "\xC3\xA9\x94\xE4", "ﾃｩ比"},
         {"UTF-16 LE", "\xFF\xFEN\0o\0\xD4\x6B\x34\xD8\x1E\xDD\r\0"s, "No比𝄞\r"},
         {"UTF-16 BE", "\xFE\xFF\0N\x6B\xD4\xD8\x34\xDD\x1E"s, "N比𝄞"},
+        {"UTF-16 from the first character past the 16 bits", "\xFF\xFE\x00\xD8\x00\xDC"s,
+         "\xF0\x90\x80\x80"},
+        {"an overlong UTF-8 form is Shift_JIS", "\xF0\x8F\xBF\xBF", "\uE04Eｿｿ"},
         {"UTF-16 lone surrogates and an odd byte", "\xFF\xFE\x1E\xDD\x41\0\x34\xD8\x42\0\x43"s,
          "\uFFFDA\uFFFDB\uFFFD"},
     };

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "core/messages.h"
 #include "platform/folders.h"
@@ -21,7 +22,10 @@ class FileSystem : public testing::Test {
 protected:
     void SetUp() override {
         const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
-        folder_ = fs::temp_directory_path() / ("lumitrak-" + test);
+        // Named apart from every other run, so that builds testing at once never meet.
+        std::random_device seed;
+        folder_ = fs::temp_directory_path() /
+                  ("lumitrak-" + test + "-" + std::to_string(seed()) + std::to_string(seed()));
         fs::remove_all(folder_);
         fs::create_directory(folder_);
     }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "core/messages.h"
 #include "platform/file_system.h"
@@ -25,7 +26,10 @@ class WindowsFiles : public testing::Test {
 protected:
     void SetUp() override {
         const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
-        folder_ = fs::temp_directory_path() / ("lumitrak-windows-" + test);
+        // Named apart from every other run, so that builds testing at once never meet.
+        std::random_device seed;
+        folder_ = fs::temp_directory_path() / ("lumitrak-windows-" + test + "-" +
+                                               std::to_string(seed()) + std::to_string(seed()));
         fs::remove_all(folder_);
         fs::create_directory(folder_);
         std::ofstream(folder_ / "compdata.txt") << "kept";

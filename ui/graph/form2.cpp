@@ -2,17 +2,15 @@
 
 #include <QLabel>
 #include <QScreen>
-#include <QStringList>
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <string>
 
-#include "core/numbers.h"
-#include "ui/graph/comparison_graph.h"
+#include "core/comparison_graph.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/window_scale.h"
 #include "ui/graph/graph_image.h"
 #include "ui/graph/graph_picture.h"
-#include "ui/graph/window_scale.h"
 
 namespace lumitrak {
 namespace {
@@ -22,51 +20,9 @@ constexpr QRect kClientTwips(0, 0, 4524, 4968);
 constexpr QRect kPictureTwips(0, 0, kGraphExtent, kGraphExtent);
 constexpr QRect kLabelTwips(120, 4560, 4335, 255);
 
-QString captionNumber(const std::string& caption) {
-    return QString::fromStdString(std::string(captionNumberText(caption))).trimmed();
-}
-
-QString rowList(const QStringList& rows) {
-    return rows.isEmpty() ? QStringLiteral("なし") : QStringLiteral("比較星 ") + rows.join("、");
-}
-
-// In words what the graph shows, for a screen reader: the stars plotted, the lines, and which
-// rows lie beyond two and three photometric errors of the fitted line; or why it is missing.
-QString describeGraph(const PhotometrySheet& sheet, const ComparisonGraph& graph) {
-    const QString count = QStringLiteral("比較星 %1 個を表示しています。").arg(graph.dots.size());
-    if (!graph.explanation.empty()) {
-        const QString explanation = QString::fromStdString(graph.explanation);
-        return graph.dots.empty() ? explanation : count + explanation;
-    }
-    const double a = textToNumber(captionNumberText(sheet.slopeCaption));
-    const double b = textToNumber(captionNumberText(sheet.constantCaption));
-    const double e = textToNumber(sheet.photometricErrorCaption);
-    QStringList beyondTwo;
-    QStringList beyondThree;
-    for (int k = 1; k <= kComparisonRows; ++k) {
-        const ComparisonRow& row = sheet.comparisonRow(k);
-        const double x = textToNumber(row.measuredText);
-        const double y = textToNumber(row.catalogText);
-        if (x == 0 && y == 0) continue;
-        // A star on a line is not beyond it, whatever the last digit of the captions.
-        const double distance = std::fabs(y - (a * x + b)) - 1e-9 * (1 + std::fabs(y));
-        if (distance > 3 * e) {
-            beyondThree << QString::number(k);
-        } else if (distance > 2 * e) {
-            beyondTwo << QString::number(k);
-        }
-    }
-    return count + QStringLiteral(
-                       "左上から右下への対角線と、近似直線 (傾き %1、定数 %2) の上下 2σ と 3σ "
-                       "の線 (σ = %3) があります。2σ と 3σ の間: %4。3σ より外: %5。")
-                       .arg(captionNumber(sheet.slopeCaption), captionNumber(sheet.constantCaption),
-                            QString::fromStdString(sheet.photometricErrorCaption),
-                            rowList(beyondTwo), rowList(beyondThree));
-}
-
 }  // namespace
 
-Form2::Form2(PhotometrySheet& sheet, QWidget* parent)
+Form2::Form2(const PhotometrySheet& sheet, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       picture_(new GraphPicture(this)),
@@ -78,9 +34,9 @@ Form2::Form2(PhotometrySheet& sheet, QWidget* parent)
     const ComparisonGraph graph = drawComparisonGraph(sheet);
     scale_ = graph.scale;
     label_->setObjectName("Label1");
-    label_->setText(QString::fromStdString(graph.explanation));
+    label_->setText(toQString(graph.explanation));
     picture_->setAccessibleName(QStringLiteral("比較星グラフの図"));
-    const QString description = describeGraph(sheet, graph);
+    const QString description = toQString(describeComparisonGraph(sheet, graph));
     picture_->setAccessibleDescription(description);
     setAccessibleDescription(description);
 
@@ -110,7 +66,7 @@ QImage Form2::graphImage() const { return image_; }
 
 void Form2::showPointerReadout(double x, double y) {
     if (const std::optional<std::string> text = pointerReadoutText(scale_, x, y)) {
-        label_->setText(QString::fromStdString(*text));
+        label_->setText(toQString(*text));
     }
 }
 

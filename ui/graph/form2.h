@@ -17,9 +17,9 @@ class GraphPicture;
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    // Loads the window: refreshes the fit captions of `sheet` and draws the graph into the
-    // retained image. The window keeps no reference to the sheet; closing it deletes it.
-    explicit Form2(PhotometrySheet& sheet, QWidget* parent = nullptr);
+    // Loads the window: draws the graph of `sheet`, whose fit captions the caller has refreshed,
+    // into the retained image. The window keeps no reference to the sheet; closing it deletes it.
+    explicit Form2(const PhotometrySheet& sheet, QWidget* parent = nullptr);
 
     QImage graphImage() const;
 

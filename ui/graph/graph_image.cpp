@@ -28,7 +28,7 @@ QImage renderComparisonGraph(const ComparisonGraph& graph, qreal devicePixelRati
     QPainter painter(&image);
 
     // A filled rectangle over the whole surface: the plot's grey background.
-    painter.fillRect(QRectF(0, 0, kGraphSidePixels, kGraphSidePixels), kLightGrey);
+    painter.fillRect(QRectF(0, 0, kGraphSidePixels, kGraphSidePixels), kGrey);
 
     // Dots: the disc a round pen kDotPenWidth pixels wide leaves on the pixel that holds the
     // star, a 5 x 5 square without its corner pixels.
@@ -43,7 +43,7 @@ QImage renderComparisonGraph(const ComparisonGraph& graph, qreal devicePixelRati
                          kDarkBlue);
     }
 
-    painter.setPen(QPen(kForeground, kLinePenWidth));
+    painter.setPen(QPen(kBlack, kLinePenWidth));
     painter.drawLine(toPixels(graph.diagonal));
     for (const SurfaceLine& line : graph.offsetLines) painter.drawLine(toPixels(line));
     return image;

@@ -4,18 +4,18 @@
 #include <QColor>
 #include <QImage>
 
-#include "ui/graph/comparison_graph.h"
-#include "ui/graph/window_scale.h"
+#include "core/comparison_graph.h"
+#include "ui/common/palette.h"
+#include "ui/common/window_scale.h"
 
 namespace lumitrak {
 
 // The surface's side in logical pixels.
 inline constexpr int kGraphSidePixels = kGraphExtent / kTwipsPerPixel;
 
-// Colours 7 and 1 of the standard 16-colour table, and the default foreground.
-inline const QColor kLightGrey{192, 192, 192};
+// The stars' dots: colour 1 of the standard 16-colour table. The plot stands on the windows' grey
+// and its lines are drawn in their black.
 inline const QColor kDarkBlue{0, 0, 128};
-inline const QColor kForeground{0, 0, 0};
 
 // Pen widths in logical pixels: a dot is this many pixels across, centred on its point.
 inline constexpr int kDotPenWidth = 5;

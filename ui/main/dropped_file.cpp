@@ -5,6 +5,7 @@
 #include "core/messages.h"
 #include "import/loader.h"
 #include "platform/file_system.h"
+#include "ui/common/qt_text.h"
 
 namespace lumitrak {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 DroppedFileText refused(std::string_view message, const QString& name) {
     DroppedFileText result;
     result.errorMessage = std::string(message);
-    if (!name.isEmpty()) result.errorMessage += "\r" + name.toStdString();
+    if (!name.isEmpty()) result.errorMessage += "\r" + toUtf8String(name);
     return result;
 }
 
@@ -25,7 +26,7 @@ DroppedFileText readDroppedFile(const QList<QUrl>& urls) {
 
     const QString path = url.toLocalFile();
     const QString name = QDir::toNativeSeparators(path);
-    const FileRead file = readRegularFile(path.toStdString(), kImportTextLimit);
+    const FileRead file = readRegularFile(toUtf8String(path), kImportTextLimit);
     if (file.isFolder) return refused(kFolderDroppedMessage, name);
     if (file.status != FileRead::Status::Read) return refused(kFileUnreadableMessage, name);
     switch (classifyDroppedBytes(file.bytes)) {

@@ -14,16 +14,20 @@
 #include <QShortcut>
 
 #include "core/averaging.h"
+#include "core/calibration.h"
 #include "core/measurement.h"
 #include "core/messages.h"
+#include "core/results.h"
 #include "core/sheet_commands.h"
 #include "core/version.h"
 #include "import/import.h"
+#include "ui/common/palette.h"
+#include "ui/common/qt_text.h"
 #include "ui/graph/form2.h"
 #include "ui/main/dropped_file.h"
 #include "ui/main/import_area.h"
 #include "ui/main/message_boxes.h"
-#include "ui/main/qt_text.h"
+#include "ui/report/form3.h"
 
 // The window's icon lives in the library's resources; a static library must load them itself.
 static void loadForm1Resources() { Q_INIT_RESOURCE(form1_resources); }
@@ -44,14 +48,6 @@ std::string_view messageOf(MeasureOutcome outcome) {
     return {};
 }
 
-// What follows the "=" of a fit caption, without the blanks around it; nothing before the
-// first fit, while the first caption still shows the formula.
-QString captionNumber(const std::string& caption) {
-    const std::size_t equals = caption.find('=');
-    if (caption == kFormulaHintCaption || equals == std::string::npos) return {};
-    return toQString(std::string_view(caption).substr(equals + 1)).trimmed();
-}
-
 }  // namespace
 
 Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
@@ -63,10 +59,10 @@ Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
     loadForm1Resources();
 
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(toQString(kApplicationTitle) + QStringLiteral(" ver") + toQString(kVersion));
+    setWindowTitle(toQString(kWindowTitle));
     setWindowIcon(QIcon(QStringLiteral(":/lumitrak/lumitrak.png")));
     QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    grey.setColor(QPalette::Window, kGrey);
     setPalette(grey);
     setAutoFillBackground(true);
 
@@ -79,17 +75,17 @@ Form1::Form1(std::unique_ptr<MessageBoxes> messageBoxes, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::connectControls() {
-    const auto onClick = [this](const QString& name, auto handler) {
-        auto* button = findChild<QPushButton*>(name);
+    const auto onClick = [this](QPushButton* button, void (Form1::*handler)()) {
         connect(button, &QPushButton::clicked, this, handler);
     };
-    onClick(QStringLiteral("Command1"), [this] { command1_click(); });
-    onClick(QStringLiteral("Command17"), [this] { Command17_Click(); });
-    onClick(QStringLiteral("Command18"), [this] { Command18_Click(); });
-    onClick(QStringLiteral("Command24"), [this] { Command24_Click(); });
-    onClick(QStringLiteral("Command25"), [this] { Command25_Click(); });
-    onClick(QStringLiteral("Command26"), [this] { Command26_Click(); });
-    onClick(QStringLiteral("Command27"), [this] { Command27_Click(); });
+    onClick(controls_.clearAllButton, &Form1::command1_click);
+    onClick(controls_.measureButton, &Form1::Command17_Click);
+    onClick(controls_.averageButton, &Form1::Command18_Click);
+    onClick(controls_.graphButton, &Form1::Command24_Click);
+    onClick(controls_.reportButton, &Form1::Command56_Click);
+    onClick(controls_.clearMeasuredButton, &Form1::Command25_Click);
+    onClick(controls_.clearCatalogButton, &Form1::Command26_Click);
+    onClick(controls_.importButton, &Form1::Command27_Click);
     for (int k = 1; k <= kComparisonRows; ++k) {
         connect(controls_.rowClearButtons[k - 1], &QPushButton::clicked, this,
                 [this, k] { clearComparisonRow(k); });
@@ -100,11 +96,14 @@ void Form1::connectControls() {
         connect(controls_.slotClearButtons[n - 1], &QPushButton::clicked, this,
                 [this, n] { clearAveragingSlot(n); });
     }
+    auto* reportShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    reportShortcut->setContext(Qt::WindowShortcut);
+    connect(reportShortcut, &QShortcut::activated, this, &Form1::Command56_Click);
     auto* copyShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     copyShortcut->setContext(Qt::WindowShortcut);
     connect(copyShortcut, &QShortcut::activated, this, &Form1::copyResults);
     controls_.variableMeasuredField->installEventFilter(this);
-    for (QLabel* label : resultLabels()) {
+    for (QLabel* label : controls_.resultLabels) {
         label->installEventFilter(this);
         // Qt's own menu does not open on these labels; this one offers the same two entries.
         label->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -121,20 +120,7 @@ void Form1::showMessage(std::string_view title, std::string_view text) {
     messageBoxes_->showMessage(title, text);
 }
 
-QString Form1::resultsLine() const {
-    const QStringList fields = {
-        toQString(sheet_.variableMagnitudeCaption),
-        toQString(sheet_.photometricErrorCaption),
-        captionNumber(sheet_.slopeCaption),
-        captionNumber(sheet_.constantCaption),
-        captionNumber(sheet_.correlationCaption),
-        toQString(sheet_.averageCaption),
-        toQString(sheet_.averageErrorCaption),
-        toQString(sheet_.weightedAverageCaption),
-        toQString(sheet_.weightedAverageErrorCaption),
-    };
-    return fields.join(QLatin1Char('\t'));
-}
+QString Form1::resultsLine() const { return toQString(lumitrak::resultsLine(sheet_)); }
 
 void Form1::copyResults() const { QApplication::clipboard()->setText(resultsLine()); }
 
@@ -160,11 +146,26 @@ void Form1::Command24_Click() {
         graph_->activateWindow();
         return;
     }
-    readSheet();
-    // Loading the graph rewrites the fit captions before it draws.
+    // The graph draws the line the fit captions show, so they are brought up to date first.
+    runOnSheet([](PhotometrySheet& s) { refreshFitLabels(s); });
     graph_ = new Form2(sheet_, this);
-    writeSheet();
     graph_->show();
+}
+
+void Form1::Command56_Click() {
+    // One report window, like the graph; it reads the main window's sheet whenever it reports.
+    if (!report_) {
+        report_ = new Form3(
+            *messageBoxes_,
+            [this] {
+                readSheet();
+                return sheet_;
+            },
+            this);
+    }
+    report_->show();
+    report_->raise();
+    report_->activateWindow();
 }
 
 void Form1::Command25_Click() {
@@ -177,7 +178,7 @@ void Form1::Command26_Click() {
 
 void Form1::Command27_Click() {
     readSheet();
-    const ImportReport report = importMeasuredValuesDetailed(sheet_);
+    const ImportReport report = importMeasuredValues(sheet_);
     // The rows read before a star stopped the import stay written.
     writeSheet();
     if (report.outcome != ImportOutcome::Imported)
@@ -243,18 +244,6 @@ void Form1::showResultMenu(QLabel* label, const QPoint& at) {
     menu->addAction(entry("Select All", QKeySequence::SelectAll), label,
                     [label] { label->setSelection(0, int(label->text().size())); });
     menu->popup(label->mapToGlobal(at));
-}
-
-std::array<QLabel*, 9> Form1::resultLabels() const {
-    return {controls_.variableMagnitudeLabel,
-            controls_.photometricErrorLabel,
-            controls_.slopeLabel,
-            controls_.constantLabel,
-            controls_.correlationLabel,
-            controls_.averageLabel,
-            controls_.averageErrorLabel,
-            controls_.weightedAverageLabel,
-            controls_.weightedAverageErrorLabel};
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
-#include <array>
 #include <memory>
 #include <string_view>
 
@@ -16,6 +15,7 @@
 #include "storage/folder_session.h"
 #include "ui/graph/form2.h"
 #include "ui/main/form1_layout.h"
+#include "ui/report/form3.h"
 
 class QLabel;
 
@@ -31,12 +31,25 @@ public:
 
     // The graph window, or nullptr when it is not open.
     Form2* graphWindow() const { return graph_; }
+    // The report window, or nullptr when it is not open.
+    Form3* reportWindow() const { return report_; }
 
+    // A request from outside to end the program: the recovery copy is brought up to date at
+    // once, then the window closes the normal way.
+    void closeForQuitRequest();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     // The handlers of the window's events.
     void command1_click();
     void Command17_Click();
     void Command18_Click();
     void Command24_Click();
+    void Command56_Click();
     void Command25_Click();
     void Command26_Click();
     void Command27_Click();
@@ -51,10 +64,6 @@ public:
     // window's close that follows asks nothing more; without it only the recovery copy is
     // brought up to date, so nothing blocks the logout.
     void saveForLogout(bool mayAsk);
-    // A request from outside to end the program: the recovery copy is brought up to date at
-    // once, then the window closes the normal way.
-    void closeForQuitRequest();
-
     // The nine results as one line for a spreadsheet, separated by tabs, each as shown: the
     // variable star's magnitude and error, slope, constant, r squared (the numbers alone), then
     // mean, its error, weighted mean and its error. Ctrl+Shift+C puts it on the clipboard.
@@ -66,15 +75,7 @@ public:
     void selectVariableStar(int k);
     void clearAveragingSlot(int n);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void connectControls();
-    // The nine labels that show results, in the order they are copied.
-    std::array<QLabel*, 9> resultLabels() const;
     // A result's context menu: copy and select all.
     void showResultMenu(QLabel* label, const QPoint& at);
     void readSheet();
@@ -93,7 +94,8 @@ private:
     }
 
     PhotometrySheet sheet_;
-    QPointer<Form2> graph_;  // the graph window while it is open
+    QPointer<Form2> graph_;   // the graph window while it is open
+    QPointer<Form3> report_;  // the report window while it is open
     Form1Controls controls_;
     std::unique_ptr<MessageBoxes> messageBoxes_;
     std::unique_ptr<FolderSession> session_;  // from the opening on

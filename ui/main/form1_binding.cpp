@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <string>
 
+#include "ui/common/qt_text.h"
 #include "ui/main/form1.h"
 #include "ui/main/import_area.h"
 
@@ -13,10 +14,10 @@ namespace lumitrak {
 
 namespace {
 
-std::string textOf(const QLineEdit* field) { return field->text().toStdString(); }
+std::string textOf(const QLineEdit* field) { return toUtf8String(field->text()); }
 
 void showText(QLineEdit* field, const std::string& text) {
-    const QString shown = QString::fromStdString(text);
+    const QString shown = toQString(text);
     // An unchanged field keeps its cursor and its undo history.
     if (field->text() != shown) field->setText(shown);
 }
@@ -24,13 +25,10 @@ void showText(QLineEdit* field, const std::string& text) {
 // A result's name says what it is and its description carries the value: a screen reader hears
 // each new one, as Qt announces every change of a description.
 void showText(QLabel* label, const std::string& text) {
-    const QString shown = QString::fromStdString(text);
+    const QString shown = toQString(text);
     label->setText(shown);
     if (label->accessibleDescription() != shown) label->setAccessibleDescription(shown);
 }
-
-constexpr SourceProgram kProgramOfOption[] = {SourceProgram::Iris, SourceProgram::Makari,
-                                              SourceProgram::SImage};
 
 }  // namespace
 
@@ -46,9 +44,9 @@ void Form1::readSheet() {
         slot.magnitudeText = textOf(controls_.slotMagnitudeFields[n - 1]);
         slot.errorText = textOf(controls_.slotErrorFields[n - 1]);
     }
-    sheet_.importText = controls_.importArea->toPlainText().toStdString();
+    sheet_.importText = toUtf8String(controls_.importArea->toPlainText());
     for (std::size_t i = 0; i < controls_.options.size(); ++i) {
-        if (controls_.options[i]->isChecked()) sheet_.sourceProgram = kProgramOfOption[i];
+        if (controls_.options[i]->isChecked()) sheet_.sourceProgram = kSourcePrograms[i];
     }
     // The captions are the window's own output: the sheet already holds what they show.
 }
@@ -60,25 +58,18 @@ void Form1::writeSheet() {
         showText(controls_.catalogFields[k - 1], row.catalogText);
     }
     showText(controls_.variableMeasuredField, sheet_.variableMeasuredText);
-    showText(controls_.slopeLabel, sheet_.slopeCaption);
-    showText(controls_.constantLabel, sheet_.constantCaption);
-    showText(controls_.correlationLabel, sheet_.correlationCaption);
-    showText(controls_.variableMagnitudeLabel, sheet_.variableMagnitudeCaption);
-    showText(controls_.photometricErrorLabel, sheet_.photometricErrorCaption);
+    for (std::size_t i = 0; i < kResultCaptions.size(); ++i)
+        showText(controls_.resultLabels[i], sheet_.*kResultCaptions[i].caption);
     for (int n = 1; n <= kAveragingSlots; ++n) {
         const AveragingSlot& slot = sheet_.averagingSlot(n);
         showText(controls_.slotMagnitudeFields[n - 1], slot.magnitudeText);
         showText(controls_.slotErrorFields[n - 1], slot.errorText);
     }
-    showText(controls_.averageLabel, sheet_.averageCaption);
-    showText(controls_.averageErrorLabel, sheet_.averageErrorCaption);
-    showText(controls_.weightedAverageLabel, sheet_.weightedAverageCaption);
-    showText(controls_.weightedAverageErrorLabel, sheet_.weightedAverageErrorCaption);
-    const QString importText = QString::fromStdString(sheet_.importText);
+    const QString importText = toQString(sheet_.importText);
     if (controls_.importArea->toPlainText() != importText)
         controls_.importArea->setPlainText(importText);
     for (std::size_t i = 0; i < controls_.options.size(); ++i) {
-        if (sheet_.sourceProgram == kProgramOfOption[i]) controls_.options[i]->setChecked(true);
+        if (sheet_.sourceProgram == kSourcePrograms[i]) controls_.options[i]->setChecked(true);
     }
 }
 

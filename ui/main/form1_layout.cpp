@@ -2,169 +2,86 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollArea>
-#include <QStringList>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <algorithm>
-#include <cmath>
+#include <initializer_list>
 #include <limits>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
 
+#include "core/results.h"
+#include "ui/common/palette.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/window_scale.h"
 #include "ui/main/import_area.h"
+#include "ui/main/screen_fit.h"
 
 namespace lumitrak {
 
 namespace {
 
-constexpr ControlKind kFrame = ControlKind::Frame;
-constexpr ControlKind kField = ControlKind::Field;
-constexpr ControlKind kHeading = ControlKind::Heading;
-constexpr ControlKind kResult = ControlKind::ResultLabel;
-constexpr ControlKind kFit = ControlKind::FitLabel;
-constexpr ControlKind kButton = ControlKind::Button;
-constexpr ControlKind kOption = ControlKind::Option;
+using C = Form1Controls;
 
-// Frames come first so that the controls inside them find their parent.
-constexpr ControlSpec kSingleControls[] = {
-    // name        kind      caption                          left   top    width  height  frame
-    {"Frame1", kFrame, "比較星", 120, 120, 3255, 8415, nullptr},
-    {"Frame2", kFrame, "変光星", 3600, 120, 4335, 3375, nullptr},
-    {"Frame3", kFrame, "平均の算出", 3600, 3600, 4335, 4335, nullptr},
-    {"Command1", kButton, "比較星データ全クリア", 3600, 8040, 2535, 495, nullptr},
-    {"Command24", kButton, "比較星グラフ", 6240, 8040, 1695, 495, nullptr},
-    {"Text37", ControlKind::ImportArea, "", 8040, 240, 5415, 7695, nullptr},
-    {"Option1", kOption, "IRIS", 8160, 8040, 1095, 495, nullptr},
-    {"Option2", kOption, "Makari", 9120, 8040, 1095, 495, nullptr},
-    {"Option3", kOption, "S.Image", 10200, 8040, 1095, 495, nullptr},
-    {"Command27", kButton, "比較星測光値", 11400, 8040, 2055, 495, nullptr},
+// The client area as the layout was drawn, in twips.
+constexpr int kClientWidthTwips = 13716;
+constexpr int kClientHeightTwips = 8640;
 
-    {"Label1", kHeading, "測光値", 360, 360, 735, 255, "Frame1"},
-    {"Label2", kHeading, "ｶﾀﾛｸﾞ値", 1440, 360, 975, 255, "Frame1"},
-    {"Label3", kHeading, "ｸﾘｱ", 2640, 360, 495, 255, "Frame1"},
-    {"Command25", kButton, "Clear", 240, 8040, 1095, 270, "Frame1"},
-    {"Command26", kButton, "Clear", 1440, 8040, 1095, 270, "Frame1"},
+// How a control looks and behaves. Its widget class follows from the member that keeps it.
+enum class Kind {
+    Frame,    // QGroupBox, grey
+    Field,    // single-line QLineEdit, white
+    Area,     // the multi-line import area, grey
+    Heading,  // QLabel without border, grey
+    Result,   // QLabel with a single-line border, centred, white
+    Fit,      // QLabel with a single-line border, left-aligned, grey
+    Button,   // QPushButton
+    Option,   // QRadioButton of the source-program group, grey
+};
+constexpr Kind kFrame = Kind::Frame;
+constexpr Kind kField = Kind::Field;
+constexpr Kind kArea = Kind::Area;
+constexpr Kind kHeading = Kind::Heading;
+constexpr Kind kResult = Kind::Result;
+constexpr Kind kFit = Kind::Fit;
+constexpr Kind kButton = Kind::Button;
+constexpr Kind kOption = Kind::Option;
 
-    {"Label4", kHeading, "測光値", 240, 360, 855, 255, "Frame2"},
-    {"Text31", kField, "", 240, 720, 975, 405, "Frame2"},
-    {"Label5", kHeading, "変光星の等級", 1320, 360, 1575, 255, "Frame2"},
-    {"Label6", kResult, "--.--", 1320, 720, 1335, 375, "Frame2"},
-    {"Label7", kHeading, "測光ｴﾗｰ", 3000, 360, 975, 255, "Frame2"},
-    {"Label8", kResult, "--.--", 2760, 720, 1335, 375, "Frame2"},
-    {"Command17", kButton, "測光", 2760, 1320, 1335, 375, "Frame2"},
-    {"Label9", kHeading, "比較星の近似結果", 240, 1560, 3855, 375, "Frame2"},
-    {"Label10", kFit, "等級 = 傾き x 測光値 + 定数", 240, 1920, 3855, 375, "Frame2"},
-    {"Label12", kFit, "", 240, 2400, 3855, 375, "Frame2"},
-    {"Label16", kFit, "", 240, 2880, 3855, 375, "Frame2"},
+// What a control stands in: the window's client area or one of the three frames.
+enum class In { Client, Frame1, Frame2, Frame3 };
+constexpr In kClient = In::Client;
+constexpr In kFrame1 = In::Frame1;
+constexpr In kFrame2 = In::Frame2;
+constexpr In kFrame3 = In::Frame3;
 
-    {"Command18", kButton, "平均計算", 2880, 360, 1215, 495, "Frame3"},
-    {"Label11", kHeading, "平均値", 2760, 960, 855, 375, "Frame3"},
-    {"Label14", kResult, "--.--", 2880, 1320, 1335, 375, "Frame3"},
-    {"Label13", kHeading, "測光ｴﾗｰ", 2760, 1680, 1335, 375, "Frame3"},
-    {"Label15", kResult, "--.--", 2880, 2040, 1335, 375, "Frame3"},
-    {"Label17", kHeading, "加重平均", 2760, 2520, 1335, 255, "Frame3"},
-    {"Label19", kResult, "--.--", 2880, 2880, 1335, 375, "Frame3"},
-    {"Label18", kHeading, "加重平均誤差", 2760, 3360, 1455, 375, "Frame3"},
-    {"Label20", kResult, "--.--", 2880, 3720, 1335, 375, "Frame3"},
+struct ControlRow;
+
+// Where the builder keeps a control: a member of Form1Controls, or for an array member its
+// element `index`. The member's type is the widget class the builder makes.
+struct Binding {
+    QWidget* (*build)(Form1Controls& controls, const ControlRow& row, QWidget* parent,
+                      double scale);
+    std::size_t index = 0;
 };
 
-// What a screen reader calls a single control, unlike any other control of the window, and the
-// tooltip of a button whose caption alone does not say what it does. Headings are told apart from
-// the results and fields below them.
-struct SpokenName {
-    const char* name;
-    const char* accessibleName;  // UTF-8
-    const char* toolTip;         // UTF-8 or nullptr
+// One control of the window. Its place and size are in twips as drawn, within its parent.
+struct ControlRow {
+    std::string name;  // the object name
+    Kind kind;
+    In in;
+    int left, top, width, height;
+    std::string_view caption;
+    std::string spokenName;    // what a screen reader calls it, unlike any other control
+    std::string_view toolTip;  // for a control whose caption alone does not say what it does
+    Binding member;
 };
-constexpr SpokenName kSingleControlNames[] = {
-    {"Frame1", "比較星", nullptr},
-    {"Frame2", "変光星", nullptr},
-    {"Frame3", "平均の算出", nullptr},
-    {"Command1", "比較星データ全クリア", nullptr},
-    {"Command24", "比較星グラフ", nullptr},
-    {"Text37", "取り込みテキスト", nullptr},
-    {"Option1", "IRIS", nullptr},
-    {"Option2", "Makari", nullptr},
-    {"Option3", "S.Image", nullptr},
-    {"Command27", "比較星測光値", nullptr},
-
-    {"Label1", "比較星の測光値 見出し", nullptr},
-    {"Label2", "ｶﾀﾛｸﾞ値 見出し", nullptr},
-    {"Label3", "ｸﾘｱ 見出し", nullptr},
-    {"Command25", "測光値の列をクリア", "比較星の測光値をすべて消します"},
-    {"Command26", "ｶﾀﾛｸﾞ値の列をクリア", "比較星のｶﾀﾛｸﾞ値をすべて消します"},
-
-    {"Label4", "変光星の測光値 見出し", nullptr},
-    {"Text31", "変光星の測光値", nullptr},
-    {"Label5", "変光星の等級 見出し", nullptr},
-    {"Label6", "変光星の等級", nullptr},
-    {"Label7", "測光ｴﾗｰ 見出し", nullptr},
-    {"Label8", "測光ｴﾗｰ", nullptr},
-    {"Command17", "測光", nullptr},
-    {"Label9", "比較星の近似結果 見出し", nullptr},
-    {"Label10", "傾き", nullptr},
-    {"Label12", "定数", nullptr},
-    {"Label16", "相関係数", nullptr},
-
-    {"Command18", "平均計算", nullptr},
-    {"Label11", "平均値 見出し", nullptr},
-    {"Label14", "平均値", nullptr},
-    {"Label13", "平均値の測光ｴﾗｰ 見出し", nullptr},
-    {"Label15", "平均値の測光ｴﾗｰ", nullptr},
-    {"Label17", "加重平均 見出し", nullptr},
-    {"Label19", "加重平均", nullptr},
-    {"Label18", "加重平均誤差 見出し", nullptr},
-    {"Label20", "加重平均誤差", nullptr},
-};
-
-// Comparison rows: one row every 360 twips from 720 down.
-constexpr int kRowTop = 720;
-constexpr int kRowPitch = 360;
-constexpr int kRowFieldWidth = 1095;
-constexpr int kRowFieldHeight = 315;
-constexpr int kMeasuredLeft = 240;
-constexpr int kCatalogLeft = 1440;
-constexpr int kRowClearLeft = 2640;
-constexpr int kRowSelectLeft = 2880;
-constexpr int kRowButtonWidth = 255;
-constexpr int kRowButtonHeight = 375;
-
-// Averaging slots: one slot every 480 twips from 360 down.
-constexpr int kSlotTop = 360;
-constexpr int kSlotPitch = 480;
-constexpr int kSlotFieldWidth = 975;
-constexpr int kSlotFieldHeight = 405;
-constexpr int kSlotMagnitudeLeft = 240;
-constexpr int kSlotErrorLeft = 1320;
-constexpr int kSlotClearLeft = 2400;
-constexpr int kSlotButtonWidth = 255;
-constexpr int kSlotButtonHeight = 375;
-constexpr int kFirstSlotButtonHeight = 390;
-
-// The window keeps its grey and white whatever the desktop's colours, so every background it sets
-// comes with black text: 11.5 : 1 on the grey, 21 : 1 on the white. A hint is dark enough for
-// 5.7 : 1 on the grey.
-const QColor kGrey(192, 192, 192);
-const QColor kWhite(255, 255, 255);
-const QColor kBlack(0, 0, 0);
-const QColor kHintGrey(64, 64, 64);
-
-QString numbered(const char* kind, int number) {
-    return QString::fromLatin1(kind) + QString::number(number);
-}
-
-// "比較星 3 測光値": the family, the number, and what the control is.
-QString spoken(const char* family, int number, const char* what) {
-    return QString::fromUtf8(family) + QLatin1Char(' ') + QString::number(number) +
-           QLatin1Char(' ') + QString::fromUtf8(what);
-}
 
 // A field's background and text, or a label's, an option's or a frame's (whose title Fusion
 // draws in the Text colour).
@@ -182,250 +99,242 @@ void paintBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-// A result can be selected with the mouse or the keyboard and copied, also from its context menu.
-// It takes the focus when clicked and never by Tab, so the keyboard order stays as it is.
-void makeSelectable(QLabel* label) {
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setFocusPolicy(Qt::ClickFocus);
+// Each widget class takes its row's caption and look, and tells the height one line of its text
+// needs, or 0. Fonts with a tall line, as Japanese fonts have, may need more than the layout
+// gives.
+int dress(QGroupBox* frame, const ControlRow& row) {
+    Q_ASSERT(row.kind == kFrame);
+    frame->setTitle(toQString(row.caption));
+    paintBackground(frame, kGrey);
+    return 0;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& caption, ControlKind kind) {
-    auto* label = new QLabel(caption, parent);
+int dress(QLineEdit* field, const ControlRow& row) {
+    Q_ASSERT(row.kind == kField);
+    field->setText(toQString(row.caption));
+    // Any text of any length; nothing is checked while typing.
+    field->setMaxLength(std::numeric_limits<int>::max());
+    setColours(field, QPalette::Base, kWhite);
+    return 0;
+}
+
+int dress(ImportArea* area, const ControlRow& row) {
+    Q_ASSERT(row.kind == kArea);
+    area->setPlainText(toQString(row.caption));
+    setColours(area, QPalette::Base, kGrey);
+    return 0;
+}
+
+int dress(QLabel* label, const ControlRow& row) {
     // Captions are results and texts from the sheet, never markup.
     label->setTextFormat(Qt::PlainText);
+    label->setText(toQString(row.caption));
     // Labels lie beneath the fields and buttons they touch, as lightweight labels always did.
     label->lower();
-    if (kind == ControlKind::Heading) {
+    const int line = label->fontMetrics().height();
+    if (row.kind == kHeading) {
         // A heading shows the grey it stands on; it must not paint over a neighbour's border.
         paintBackground(label, kGrey);
         label->setAutoFillBackground(false);
-        return label;
+        return line;
     }
+    Q_ASSERT(row.kind == kResult || row.kind == kFit);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
-    makeSelectable(label);
-    label->setToolTip(QStringLiteral("Ctrl+Shift+C で9つの結果をタブ区切りの1行でコピーします"));
-    if (kind == ControlKind::ResultLabel) {
+    // A result can be selected with the mouse or the keyboard and copied, also from its context
+    // menu. It takes the focus when clicked and never by Tab, so the keyboard order stays.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::ClickFocus);
+    if (row.kind == kResult) {
         label->setAlignment(Qt::AlignCenter);
         paintBackground(label, kWhite);
     } else {
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         paintBackground(label, kGrey);
     }
-    return label;
+    return line + 2 * label->frameWidth();
 }
 
-QWidget* makeControl(QWidget* parent, ControlKind kind, const QString& caption) {
-    switch (kind) {
-        case ControlKind::Frame: {
-            auto* frame = new QGroupBox(caption, parent);
-            paintBackground(frame, kGrey);
-            return frame;
-        }
-        case ControlKind::Field: {
-            auto* field = new QLineEdit(caption, parent);
-            // Any text of any length; nothing is checked while typing.
-            field->setMaxLength(std::numeric_limits<int>::max());
-            setColours(field, QPalette::Base, kWhite);
-            return field;
-        }
-        case ControlKind::ImportArea: {
-            auto* area = new ImportArea(parent);
-            area->setPlainText(caption);
-            setColours(area, QPalette::Base, kGrey);
-            return area;
-        }
-        case ControlKind::Heading:
-        case ControlKind::ResultLabel:
-        case ControlKind::FitLabel: return makeLabel(parent, caption, kind);
-        case ControlKind::Button: {
-            auto* button = new QPushButton(caption, parent);
-            button->setAutoDefault(false);
-            return button;
-        }
-        case ControlKind::Option: {
-            auto* option = new QRadioButton(caption, parent);
-            paintBackground(option, kGrey);
-            return option;
-        }
-    }
-    return nullptr;
+int dress(QPushButton* button, const ControlRow& row) {
+    Q_ASSERT(row.kind == kButton);
+    button->setText(toQString(row.caption));
+    button->setAutoDefault(false);
+    const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    return button->fontMetrics().height() + 2 * frame;
 }
 
-// The height one line of text needs in a control that shows a caption or a result, or 0. Fonts
-// with a tall line, as Japanese fonts have, may need more than the layout gives.
-int oneLineHeight(const QWidget* control, ControlKind kind) {
-    const int line = control->fontMetrics().height();
-    switch (kind) {
-        case ControlKind::Button:
-            return line + 2 * control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr,
-                                                            control);
-        case ControlKind::ResultLabel:
-        case ControlKind::FitLabel:
-            return line + 2 * static_cast<const QLabel*>(control)->frameWidth();
-        case ControlKind::Heading:
-        case ControlKind::Option: return line;
-        case ControlKind::Frame:
-        case ControlKind::Field:
-        case ControlKind::ImportArea: return 0;
-    }
-    return 0;
+int dress(QRadioButton* option, const ControlRow& row) {
+    Q_ASSERT(row.kind == kOption);
+    option->setText(toQString(row.caption));
+    paintBackground(option, kGrey);
+    return option->fontMetrics().height();
 }
 
-QWidget* place(QWidget* parent, const QString& name, ControlKind kind, const char* caption,
-               const QRect& twips, double scale) {
-    QWidget* control = makeControl(parent, kind, QString::fromUtf8(caption));
-    control->setObjectName(name);
-    QRect pixels = twipsToPixelRect(twips, scale);
+template <typename Widget>
+Widget* build(const ControlRow& row, QWidget* parent, double scale) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(toQString(row.name));
+    QRect pixels = twipsToPixelRect(QRect(row.left, row.top, row.width, row.height), scale);
     // Never lower than one line of its text; the top stays where it was drawn.
-    pixels.setHeight(std::max(pixels.height(), oneLineHeight(control, kind)));
-    control->setGeometry(pixels);
-    return control;
+    pixels.setHeight(std::max(pixels.height(), dress(widget, row)));
+    widget->setGeometry(pixels);
+    widget->setAccessibleName(toQString(row.spokenName));
+    if (!row.toolTip.empty()) widget->setToolTip(toQString(row.toolTip));
+    return widget;
 }
 
-void nameForScreenReaders(QWidget* control, const QString& accessibleName, const QString& toolTip) {
-    control->setAccessibleName(accessibleName);
-    if (!toolTip.isEmpty()) control->setToolTip(toolTip);
+template <typename Widget>
+Widget*& slotOf(Widget*& member, std::size_t) {
+    return member;
 }
 
-// Keeps the window, title bar included, within the available area of its screen: where the layout
-// does not fit, the window takes the room there is and the layout scrolls. The frame is known
-// only once the window manager has framed the window, so the window is fitted again when it is.
-class ScreenFit : public QObject {
-public:
-    ScreenFit(QWidget* form, QWidget* client, QScrollArea* scroller)
-        : QObject(form), form_(form), client_(client), scroller_(scroller) {
-        form->installEventFilter(this);
-        fit();
-    }
+template <typename Widget, std::size_t size>
+Widget*& slotOf(std::array<Widget*, size>& member, std::size_t index) {
+    Q_ASSERT(index < size);
+    return member[index];
+}
 
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::Show:
-                if (!screenWatched_ && form_->windowHandle()) {
-                    screenWatched_ = true;
-                    connect(form_->windowHandle(), &QWindow::screenChanged, this, &ScreenFit::fit);
-                }
-                fit();
-                break;
-            case QEvent::Move:
-            case QEvent::Resize:
-                if (frameMargins() != fittedWith_) fit();
-                break;
-            default: break;
-        }
-        return false;
-    }
+template <auto member>
+QWidget* buildInto(Form1Controls& controls, const ControlRow& row, QWidget* parent, double scale) {
+    auto*& slot = slotOf(controls.*member, row.member.index);
+    slot =
+        build<std::remove_pointer_t<std::remove_reference_t<decltype(slot)>>>(row, parent, scale);
+    return slot;
+}
 
-private:
-    // Before the window is framed, room for a title bar as tall as most desktops draw it.
-    QMargins frameMargins() const {
-        const QWindow* window = form_->windowHandle();
-        const QMargins frame = window ? window->frameMargins() : QMargins();
-        return frame.isNull() ? QMargins(4, 40, 4, 4) : frame;
-    }
+template <auto member>
+constexpr Binding keep(std::size_t index = 0) {
+    return {&buildInto<member>, index};
+}
 
-    void fit() {
-        const QScreen* screen = form_->screen();
-        // While the window is destroyed its layout may already be gone.
-        if (!screen || !client_ || !scroller_) return;
-        fittedWith_ = frameMargins();
-        const QRect available = screen->availableGeometry();
-        const QSize room = available.size().shrunkBy(fittedWith_).expandedTo(QSize(1, 1));
-        const int bar =
-            scroller_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller_);
-        const QSize size = fittedWindowSize(client_->size(), room, bar);
-        if (form_->minimumSize() != size || form_->maximumSize() != size) form_->setFixedSize(size);
-        if (!form_->isVisible()) return;
-        // A window placed partly off the screen is moved back onto it.
-        const QRect frame = form_->frameGeometry();
-        const int left =
-            std::clamp(frame.left(), available.left(),
-                       std::max(available.left(), available.right() + 1 - frame.width()));
-        const int top =
-            std::clamp(frame.top(), available.top(),
-                       std::max(available.top(), available.bottom() + 1 - frame.height()));
-        if (QPoint(left, top) != frame.topLeft()) form_->move(left, top);
-    }
+// Headings are kept nowhere: nothing reads them once they stand.
+QWidget* buildHeading(Form1Controls&, const ControlRow& row, QWidget* parent, double scale) {
+    return build<QLabel>(row, parent, scale);
+}
+constexpr Binding kNotKept{&buildHeading};
 
-    QWidget* form_;
-    QPointer<QWidget> client_;
-    QPointer<QScrollArea> scroller_;
-    QMargins fittedWith_;
-    bool screenWatched_ = false;
-};
+// The families' names: rows 16 to 20 and slots 6 to 8 are numbered after other controls.
+std::string numbered(const char* kind, int number) { return kind + std::to_string(number); }
+std::string rowMeasured(int k) { return numbered("Text", k <= 15 ? 2 * k - 1 : 2 * k + 6); }
+std::string rowCatalog(int k) { return numbered("Text", k <= 15 ? 2 * k : 2 * k + 7); }
+std::string rowClear(int k) { return numbered("Command", k <= 15 ? k + 1 : k + 12); }
+std::string rowSelect(int k) { return numbered("Command", k + 35); }
+std::string slotMagnitude(int n) { return numbered("Text", n <= 5 ? n + 31 : n + 42); }
+std::string slotError(int n) { return numbered("Text", n + 50); }
+std::string slotClear(int n) { return numbered("Command", n <= 5 ? n + 18 : n + 27); }
+
+// "比較星 3 測光値", "平均 2 等級": the family, the number, and what the control is.
+std::string spokenRow(int k, const char* what) {
+    return "比較星 " + std::to_string(k) + " " + what;
+}
+std::string spokenSlot(int n, const char* what) { return "平均 " + std::to_string(n) + " " + what; }
+
+// A result's label, kept where the result stands in kResultCaptions, and its spoken name.
+Binding keepResult(Result result) { return keep<&C::resultLabels>(resultIndex(result)); }
+std::string spokenResult(Result result) {
+    return std::string(kResultCaptions[resultIndex(result)].spokenName);
+}
+
+// The caption of option button i.
+std::string_view programName(std::size_t i) { return sourceProgramName(kSourcePrograms[i]); }
+
+// A comparison row every 360 twips from 720 down, an averaging slot every 480 from 360 down.
+int rowTop(int k) { return 720 + 360 * (k - 1); }
+int slotTop(int n) { return 360 + 480 * (n - 1); }
+
+constexpr std::string_view kRowClearTip = "この行の測光値とｶﾀﾛｸﾞ値を消します";
+constexpr std::string_view kRowSelectTip =
+    "この行の測光値を変光星の測光値にして、ｶﾀﾛｸﾞ値のない行の測光値を消します";
+constexpr std::string_view kSlotClearTip = "この欄の等級と測光ｴﾗｰを消します";
+constexpr std::string_view kClearMeasuredTip = "比較星の測光値をすべて消します";
+constexpr std::string_view kClearCatalogTip = "比較星のｶﾀﾛｸﾞ値をすべて消します";
+constexpr std::string_view kReportTip = "AAVSO と VSNET への報告を作ります (Ctrl+R)";
+constexpr std::string_view kCopyTip = "Ctrl+Shift+C で9つの結果をタブ区切りの1行でコピーします";
+
+// Every control of the window, in the keyboard order: Tab walks the rows from the top and passes
+// over the frames, headings and results. A frame comes before the controls it holds.
+std::vector<ControlRow> form1Table() {
+    std::vector<ControlRow> rows;
+    const auto add = [&rows](std::initializer_list<ControlRow> more) {
+        rows.insert(rows.end(), more);
+    };
+    // clang-format off
+    using enum Result;
+    add({
+        // name            kind      in        left         top  width  height  caption                 spoken name                      tooltip            member
+        {"Frame1",         kFrame,   kClient,   120,        120,  3255,   8415, "比較星",               "比較星",                        {},                keep<&C::frames>(0)},
+        {"Frame2",         kFrame,   kClient,  3600,        120,  4335,   3375, "変光星",               "変光星",                        {},                keep<&C::frames>(1)},
+        {"Frame3",         kFrame,   kClient,  3600,       3600,  4335,   4335, "平均の算出",           "平均の算出",                    {},                keep<&C::frames>(2)},
+        {"Label1",         kHeading, kFrame1,   360,        360,   735,    255, "測光値",               "比較星の測光値 見出し",         {},                kNotKept},
+        {"Label2",         kHeading, kFrame1,  1440,        360,   975,    255, "ｶﾀﾛｸﾞ値",              "ｶﾀﾛｸﾞ値 見出し",                {},                kNotKept},
+        {"Label3",         kHeading, kFrame1,  2640,        360,   495,    255, "ｸﾘｱ",                  "ｸﾘｱ 見出し",                    {},                kNotKept},
+    });
+    for (int k = 1; k <= kComparisonRows; ++k) add({
+        {rowMeasured(k),   kField,   kFrame1,   240,  rowTop(k),  1095,    315, "",                     spokenRow(k, "測光値"),          {},                keep<&C::measuredFields>(k - 1)},
+        {rowCatalog(k),    kField,   kFrame1,  1440,  rowTop(k),  1095,    315, "",                     spokenRow(k, "ｶﾀﾛｸﾞ値"),         {},                keep<&C::catalogFields>(k - 1)},
+    });
+    add({
+        {"Command1",       kButton,  kClient,  3600,       8040,  2535,    495, "比較星データ全クリア", "比較星データ全クリア",          {},                keep<&C::clearAllButton>()},
+    });
+    for (int k = 1; k <= kComparisonRows; ++k) add({
+        {rowClear(k),      kButton,  kFrame1,  2640,  rowTop(k),   255,    375, "c",                    spokenRow(k, "クリア"),          kRowClearTip,      keep<&C::rowClearButtons>(k - 1)},
+    });
+    add({
+        {"Label4",         kHeading, kFrame2,   240,        360,   855,    255, "測光値",               "変光星の測光値 見出し",         {},                kNotKept},
+        {"Text31",         kField,   kFrame2,   240,        720,   975,    405, "",                     "変光星の測光値",                {},                keep<&C::variableMeasuredField>()},
+        {"Label5",         kHeading, kFrame2,  1320,        360,  1575,    255, "変光星の等級",         "変光星の等級 見出し",           {},                kNotKept},
+        {"Label6",         kResult,  kFrame2,  1320,        720,  1335,    375, "--.--",                spokenResult(Magnitude),         kCopyTip,          keepResult(Magnitude)},
+        {"Label7",         kHeading, kFrame2,  3000,        360,   975,    255, "測光ｴﾗｰ",              "測光ｴﾗｰ 見出し",                {},                kNotKept},
+        {"Label8",         kResult,  kFrame2,  2760,        720,  1335,    375, "--.--",                spokenResult(Error),             kCopyTip,          keepResult(Error)},
+        {"Command17",      kButton,  kFrame2,  2760,       1320,  1335,    375, "測光",                 "測光",                          {},                keep<&C::measureButton>()},
+        // Beside the measure button, clear of the drawn controls and of Label9's caption.
+        {"Command56",      kButton,  kFrame2,  1800,       1320,   855,    375, "報告",                 "観測報告",                      kReportTip,        keep<&C::reportButton>()},
+        {"Label9",         kHeading, kFrame2,   240,       1560,  3855,    375, "比較星の近似結果",     "比較星の近似結果 見出し",       {},                kNotKept},
+        {"Label10",        kFit,     kFrame2,   240,       1920,  3855,    375, kFormulaHintCaption,    spokenResult(Slope),             kCopyTip,          keepResult(Slope)},
+        {"Label12",        kFit,     kFrame2,   240,       2400,  3855,    375, "",                     spokenResult(Constant),          kCopyTip,          keepResult(Constant)},
+        {"Label16",        kFit,     kFrame2,   240,       2880,  3855,    375, "",                     spokenResult(Correlation),       kCopyTip,          keepResult(Correlation)},
+    });
+    for (int n = 1; n <= kAveragingSlots; ++n) add({
+        {slotMagnitude(n), kField,   kFrame3,   240, slotTop(n),   975,    405, "",                     spokenSlot(n, "等級"),           {},                keep<&C::slotMagnitudeFields>(n - 1)},
+    });
+    for (int n = 1; n <= kAveragingSlots; ++n) add({
+        {slotError(n),     kField,   kFrame3,  1320, slotTop(n),   975,    405, "",                     spokenSlot(n, "測光ｴﾗｰ"),        {},                keep<&C::slotErrorFields>(n - 1)},
+    });
+    add({
+        {"Command18",      kButton,  kFrame3,  2880,        360,  1215,    495, "平均計算",             "平均計算",                      {},                keep<&C::averageButton>()},
+        {"Label11",        kHeading, kFrame3,  2760,        960,   855,    375, "平均値",               "平均値 見出し",                 {},                kNotKept},
+        {"Label14",        kResult,  kFrame3,  2880,       1320,  1335,    375, "--.--",                spokenResult(Mean),              kCopyTip,          keepResult(Mean)},
+        {"Label13",        kHeading, kFrame3,  2760,       1680,  1335,    375, "測光ｴﾗｰ",              "平均値の測光ｴﾗｰ 見出し",        {},                kNotKept},
+        {"Label15",        kResult,  kFrame3,  2880,       2040,  1335,    375, "--.--",                spokenResult(MeanError),         kCopyTip,          keepResult(MeanError)},
+        {"Label17",        kHeading, kFrame3,  2760,       2520,  1335,    255, "加重平均",             "加重平均 見出し",               {},                kNotKept},
+        {"Label19",        kResult,  kFrame3,  2880,       2880,  1335,    375, "--.--",                spokenResult(WeightedMean),      kCopyTip,          keepResult(WeightedMean)},
+        {"Label18",        kHeading, kFrame3,  2760,       3360,  1455,    375, "加重平均誤差",         "加重平均誤差 見出し",           {},                kNotKept},
+        {"Label20",        kResult,  kFrame3,  2880,       3720,  1335,    375, "--.--",                spokenResult(WeightedMeanError), kCopyTip,          keepResult(WeightedMeanError)},
+    });
+    add({
+        {slotClear(1),     kButton,  kFrame3,  2400, slotTop(1),   255,    390, "c",                    spokenSlot(1, "クリア"),         kSlotClearTip,     keep<&C::slotClearButtons>(0)},
+    });
+    for (int n = 2; n <= kAveragingSlots; ++n) add({
+        {slotClear(n),     kButton,  kFrame3,  2400, slotTop(n),   255,    375, "c",                    spokenSlot(n, "クリア"),         kSlotClearTip,     keep<&C::slotClearButtons>(n - 1)},
+    });
+    add({
+        {"Command24",      kButton,  kClient,  6240,       8040,  1695,    495, "比較星グラフ",         "比較星グラフ",                  {},                keep<&C::graphButton>()},
+        {"Command25",      kButton,  kFrame1,   240,       8040,  1095,    270, "Clear",                "測光値の列をクリア",            kClearMeasuredTip, keep<&C::clearMeasuredButton>()},
+        {"Command26",      kButton,  kFrame1,  1440,       8040,  1095,    270, "Clear",                "ｶﾀﾛｸﾞ値の列をクリア",           kClearCatalogTip,  keep<&C::clearCatalogButton>()},
+        {"Text37",         kArea,    kClient,  8040,        240,  5415,   7695, "",                     "取り込みテキスト",              {},                keep<&C::importArea>()},
+        {"Command27",      kButton,  kClient, 11400,       8040,  2055,    495, "比較星測光値",         "比較星測光値",                  {},                keep<&C::importButton>()},
+        {"Option1",        kOption,  kClient,  8160,       8040,  1095,    495, programName(0),         std::string(programName(0)),     {},                keep<&C::options>(0)},
+        {"Option2",        kOption,  kClient,  9120,       8040,  1095,    495, programName(1),         std::string(programName(1)),     {},                keep<&C::options>(1)},
+        {"Option3",        kOption,  kClient, 10200,       8040,  1095,    495, programName(2),         std::string(programName(2)),     {},                keep<&C::options>(2)},
+    });
+    for (int k = 1; k <= kComparisonRows; ++k) add({
+        {rowSelect(k),     kButton,  kFrame1,  2880,  rowTop(k),   255,    375, "s",                    spokenRow(k, "を変光星に選ぶ"),  kRowSelectTip,     keep<&C::rowSelectButtons>(k - 1)},
+    });
+    // clang-format on
+    return rows;
+}
 
 }  // namespace
-
-QSize fittedWindowSize(const QSize& layout, const QSize& room, int scrollBarExtent) {
-    bool vertical = layout.height() > room.height();
-    const bool horizontal = layout.width() + (vertical ? scrollBarExtent : 0) > room.width();
-    vertical = vertical || (horizontal && layout.height() + scrollBarExtent > room.height());
-    return QSize(std::min(room.width(), layout.width() + (vertical ? scrollBarExtent : 0)),
-                 std::min(room.height(), layout.height() + (horizontal ? scrollBarExtent : 0)));
-}
-
-QString rowMeasuredFieldName(int k) { return numbered("Text", k <= 15 ? 2 * k - 1 : 2 * k + 6); }
-QString rowCatalogFieldName(int k) { return numbered("Text", k <= 15 ? 2 * k : 2 * k + 7); }
-QString rowClearButtonName(int k) { return numbered("Command", k <= 15 ? k + 1 : k + 12); }
-QString rowSelectButtonName(int k) { return numbered("Command", k + 35); }
-QString slotMagnitudeFieldName(int n) { return numbered("Text", n <= 5 ? n + 31 : n + 42); }
-QString slotErrorFieldName(int n) { return numbered("Text", n + 50); }
-QString slotClearButtonName(int n) { return numbered("Command", n <= 5 ? n + 18 : n + 27); }
-
-std::array<FamilySpec, 4> comparisonRowControls(int k) {
-    const int top = kRowTop + kRowPitch * (k - 1);
-    const auto name = [k](const char* what) { return spoken("比較星", k, what); };
-    return {{
-        {rowMeasuredFieldName(k),
-         kField,
-         "",
-         QRect(kMeasuredLeft, top, kRowFieldWidth, kRowFieldHeight),
-         "Frame1",
-         name("測光値"),
-         {}},
-        {rowCatalogFieldName(k),
-         kField,
-         "",
-         QRect(kCatalogLeft, top, kRowFieldWidth, kRowFieldHeight),
-         "Frame1",
-         name("ｶﾀﾛｸﾞ値"),
-         {}},
-        {rowClearButtonName(k), kButton, "c",
-         QRect(kRowClearLeft, top, kRowButtonWidth, kRowButtonHeight), "Frame1", name("クリア"),
-         QStringLiteral("この行の測光値とｶﾀﾛｸﾞ値を消します")},
-        {rowSelectButtonName(k), kButton, "s",
-         QRect(kRowSelectLeft, top, kRowButtonWidth, kRowButtonHeight), "Frame1",
-         name("を変光星に選ぶ"),
-         QStringLiteral("この行の測光値を変光星の測光値にして、ｶﾀﾛｸﾞ値のない行の測光値を消します")},
-    }};
-}
-
-std::array<FamilySpec, 3> averagingSlotControls(int n) {
-    const int top = kSlotTop + kSlotPitch * (n - 1);
-    const int buttonHeight = n == 1 ? kFirstSlotButtonHeight : kSlotButtonHeight;
-    const auto name = [n](const char* what) { return spoken("平均", n, what); };
-    return {{
-        {slotMagnitudeFieldName(n),
-         kField,
-         "",
-         QRect(kSlotMagnitudeLeft, top, kSlotFieldWidth, kSlotFieldHeight),
-         "Frame3",
-         name("等級"),
-         {}},
-        {slotErrorFieldName(n),
-         kField,
-         "",
-         QRect(kSlotErrorLeft, top, kSlotFieldWidth, kSlotFieldHeight),
-         "Frame3",
-         name("測光ｴﾗｰ"),
-         {}},
-        {slotClearButtonName(n), kButton, "c",
-         QRect(kSlotClearLeft, top, kSlotButtonWidth, buttonHeight), "Frame3", name("クリア"),
-         QStringLiteral("この欄の等級と測光ｴﾗｰを消します")},
-    }};
-}
 
 Form1Controls buildForm1Controls(QWidget* form) {
     const double scale = layoutScale(form);
@@ -437,76 +346,24 @@ Form1Controls buildForm1Controls(QWidget* form) {
     client->setFixedSize(
         twipsToPixelRect(QRect(0, 0, kClientWidthTwips, kClientHeightTwips), scale).size());
 
-    QHash<QString, QWidget*> byName;
-    const auto parentOf = [&](const char* frame) {
-        return frame ? byName.value(QString::fromLatin1(frame)) : client;
-    };
-    const auto placeFamilyMember = [&](const FamilySpec& spec) {
-        QWidget* control =
-            place(parentOf(spec.frame), spec.name, spec.kind, spec.caption, spec.twips, scale);
-        nameForScreenReaders(control, spec.accessibleName, spec.toolTip);
-        byName.insert(spec.name, control);
-        return control;
-    };
-
-    for (const ControlSpec& spec : kSingleControls) {
-        const QString name = QString::fromLatin1(spec.name);
-        byName.insert(name, place(parentOf(spec.frame), name, spec.kind, spec.caption,
-                                  QRect(spec.left, spec.top, spec.width, spec.height), scale));
-    }
-    for (const SpokenName& entry : kSingleControlNames) {
-        nameForScreenReaders(byName.value(QString::fromLatin1(entry.name)),
-                             QString::fromUtf8(entry.accessibleName),
-                             entry.toolTip ? QString::fromUtf8(entry.toolTip) : QString());
-    }
     Form1Controls controls;
-    for (int k = 1; k <= kComparisonRows; ++k) {
-        std::array<QWidget*, 4> row{};
-        const auto specs = comparisonRowControls(k);
-        for (std::size_t i = 0; i < specs.size(); ++i) row[i] = placeFamilyMember(specs[i]);
-        controls.measuredFields[k - 1] = static_cast<QLineEdit*>(row[0]);
-        controls.catalogFields[k - 1] = static_cast<QLineEdit*>(row[1]);
-        controls.rowClearButtons[k - 1] = static_cast<QPushButton*>(row[2]);
-        controls.rowSelectButtons[k - 1] = static_cast<QPushButton*>(row[3]);
+    QWidget* previous = nullptr;  // the last control so far that Tab stops at
+    for (const ControlRow& row : form1Table()) {
+        QWidget* parent =
+            row.in == kClient ? client : controls.frames[static_cast<std::size_t>(row.in) - 1];
+        Q_ASSERT(parent);
+        QWidget* control = row.member.build(controls, row, parent, scale);
+        if (!(control->focusPolicy() & Qt::TabFocus)) continue;
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
     }
-    for (int n = 1; n <= kAveragingSlots; ++n) {
-        std::array<QWidget*, 3> slot{};
-        const auto specs = averagingSlotControls(n);
-        for (std::size_t i = 0; i < specs.size(); ++i) slot[i] = placeFamilyMember(specs[i]);
-        controls.slotMagnitudeFields[n - 1] = static_cast<QLineEdit*>(slot[0]);
-        controls.slotErrorFields[n - 1] = static_cast<QLineEdit*>(slot[1]);
-        controls.slotClearButtons[n - 1] = static_cast<QPushButton*>(slot[2]);
-    }
-
-    const auto label = [&](const char* name) {
-        return static_cast<QLabel*>(byName.value(QString::fromLatin1(name)));
-    };
-    controls.variableMeasuredField =
-        static_cast<QLineEdit*>(byName.value(QStringLiteral("Text31")));
-    controls.slopeLabel = label("Label10");
-    controls.constantLabel = label("Label12");
-    controls.correlationLabel = label("Label16");
-    controls.variableMagnitudeLabel = label("Label6");
-    controls.photometricErrorLabel = label("Label8");
-    controls.averageLabel = label("Label14");
-    controls.averageErrorLabel = label("Label15");
-    controls.weightedAverageLabel = label("Label19");
-    controls.weightedAverageErrorLabel = label("Label20");
-    controls.importArea = static_cast<ImportArea*>(byName.value(QStringLiteral("Text37")));
 
     // The three source programs form one group in which exactly one is selected.
     auto* group = new QButtonGroup(form);
     group->setExclusive(true);
-    for (int i = 0; i < 3; ++i) {
-        controls.options[i] = static_cast<QRadioButton*>(byName.value(numbered("Option", i + 1)));
-        group->addButton(controls.options[i], i);
-    }
+    for (std::size_t i = 0; i < controls.options.size(); ++i)
+        group->addButton(controls.options[i], static_cast<int>(i));
     controls.options[0]->setChecked(true);
-
-    const QStringList order = form1TabOrder();
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(byName.value(order[i - 1]), byName.value(order[i]));
-    }
 
     auto* scroller = new QScrollArea(form);
     scroller->setFrameShape(QFrame::NoFrame);
@@ -516,26 +373,8 @@ Form1Controls buildForm1Controls(QWidget* form) {
     auto* layout = new QVBoxLayout(form);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroller);
-    new ScreenFit(form, client, scroller);
+    keepOnScreen(form, client, scroller);
     return controls;
-}
-
-QStringList form1TabOrder() {
-    QStringList order;
-    for (int k = 1; k <= kComparisonRows; ++k)
-        order << rowMeasuredFieldName(k) << rowCatalogFieldName(k);
-    order << QStringLiteral("Command1");
-    for (int k = 1; k <= kComparisonRows; ++k) order << rowClearButtonName(k);
-    order << QStringLiteral("Text31") << QStringLiteral("Command17");
-    for (int n = 1; n <= kAveragingSlots; ++n) order << slotMagnitudeFieldName(n);
-    for (int n = 1; n <= kAveragingSlots; ++n) order << slotErrorFieldName(n);
-    order << QStringLiteral("Command18");
-    for (int n = 1; n <= kAveragingSlots; ++n) order << slotClearButtonName(n);
-    order << QStringLiteral("Command24") << QStringLiteral("Command25")
-          << QStringLiteral("Command26") << QStringLiteral("Text37") << QStringLiteral("Command27")
-          << QStringLiteral("Option1") << QStringLiteral("Option2") << QStringLiteral("Option3");
-    for (int k = 1; k <= kComparisonRows; ++k) order << rowSelectButtonName(k);
-    return order;
 }
 
 }  // namespace lumitrak

@@ -1,14 +1,11 @@
 #pragma once
-// Where every control of the main window stands, in twips as the layout was drawn, what a screen
-// reader calls it, and how the controls are built from that description.
+// The main window's controls, built from one table that gives each control its name, kind, place
+// in twips as the layout was drawn, caption, spoken name, tooltip and the member that keeps it.
 
-#include <QRect>
-#include <QSize>
-#include <QString>
 #include <array>
 
+#include "core/results.h"
 #include "core/sheet.h"
-#include "ui/graph/window_scale.h"
 
 class QGroupBox;
 class QLabel;
@@ -21,60 +18,9 @@ namespace lumitrak {
 
 class ImportArea;
 
-inline constexpr int kClientWidthTwips = 13716;
-inline constexpr int kClientHeightTwips = 8640;
-
-// The window's size for a layout of `layout` pixels in `room` pixels of screen: the whole layout
-// where it fits, otherwise the room there is, with space for a scroll bar of `scrollBarExtent`
-// pixels wherever one is needed.
-QSize fittedWindowSize(const QSize& layout, const QSize& room, int scrollBarExtent);
-
-enum class ControlKind {
-    Frame,        // QGroupBox, grey
-    Field,        // single-line QLineEdit, white
-    ImportArea,   // the multi-line import area, grey
-    Heading,      // QLabel without border, grey
-    ResultLabel,  // QLabel with a single-line border, centred, white
-    FitLabel,     // QLabel with a single-line border, left-aligned, grey
-    Button,       // QPushButton
-    Option,       // QRadioButton of the source-program group, grey
-};
-
-// One control that is not part of a repeated family. `frame` is the name of the frame it
-// stands in, or nullptr for the window's client area; positions are relative to that parent.
-struct ControlSpec {
-    const char* name;
-    ControlKind kind;
-    const char* caption;           // UTF-8
-    int left, top, width, height;  // twips
-    const char* frame;
-};
-
-// The repeated families: comparison rows 1..20 and averaging slots 1..8. Each member has a name
-// of its own for screen readers, and the buttons a tooltip that says what they do.
-struct FamilySpec {
-    QString name;
-    ControlKind kind;
-    const char* caption;
-    QRect twips;
-    const char* frame;
-    QString accessibleName;
-    QString toolTip;
-};
-std::array<FamilySpec, 4> comparisonRowControls(int k);  // measured, catalog, "c", "s"
-std::array<FamilySpec, 3> averagingSlotControls(int n);  // magnitude, error, "c"
-
-// Control names of the families (rows 16..20 and slots 6..8 continue after other controls).
-QString rowMeasuredFieldName(int k);
-QString rowCatalogFieldName(int k);
-QString rowClearButtonName(int k);
-QString rowSelectButtonName(int k);
-QString slotMagnitudeFieldName(int n);
-QString slotErrorFieldName(int n);
-QString slotClearButtonName(int n);
-
-// Pointers to the controls a command touches, filled by buildForm1Controls.
+// The controls the window reads, writes and connects, filled by buildForm1Controls.
 struct Form1Controls {
+    std::array<QGroupBox*, 3> frames{};  // Frame1..Frame3
     std::array<QLineEdit*, kComparisonRows> measuredFields{};
     std::array<QLineEdit*, kComparisonRows> catalogFields{};
     std::array<QPushButton*, kComparisonRows> rowClearButtons{};
@@ -82,27 +28,27 @@ struct Form1Controls {
     std::array<QLineEdit*, kAveragingSlots> slotMagnitudeFields{};
     std::array<QLineEdit*, kAveragingSlots> slotErrorFields{};
     std::array<QPushButton*, kAveragingSlots> slotClearButtons{};
-    QLineEdit* variableMeasuredField = nullptr;   // Text31
-    QLabel* slopeLabel = nullptr;                 // Label10
-    QLabel* constantLabel = nullptr;              // Label12
-    QLabel* correlationLabel = nullptr;           // Label16
-    QLabel* variableMagnitudeLabel = nullptr;     // Label6
-    QLabel* photometricErrorLabel = nullptr;      // Label8
-    QLabel* averageLabel = nullptr;               // Label14
-    QLabel* averageErrorLabel = nullptr;          // Label15
-    QLabel* weightedAverageLabel = nullptr;       // Label19
-    QLabel* weightedAverageErrorLabel = nullptr;  // Label20
-    std::array<QRadioButton*, 3> options{};       // Option1..Option3 in SourceProgram order
-    ImportArea* importArea = nullptr;             // Text37
+    QLineEdit* variableMeasuredField = nullptr;  // Text31
+    // Label6, Label8, Label10, Label12, Label16, Label14, Label15, Label19, Label20: the results
+    // in the order of kResultCaptions.
+    std::array<QLabel*, kResultCaptions.size()> resultLabels{};
+    QPushButton* clearAllButton = nullptr;       // Command1
+    QPushButton* measureButton = nullptr;        // Command17
+    QPushButton* reportButton = nullptr;         // Command56
+    QPushButton* averageButton = nullptr;        // Command18
+    QPushButton* graphButton = nullptr;          // Command24
+    QPushButton* clearMeasuredButton = nullptr;  // Command25
+    QPushButton* clearCatalogButton = nullptr;   // Command26
+    QPushButton* importButton = nullptr;         // Command27
+    std::array<QRadioButton*, 3> options{};      // Option1..Option3 in SourceProgram order
+    ImportArea* importArea = nullptr;            // Text37
 };
 
-// Creates every control on `form`, named, placed, styled and named for screen readers, and fixes
-// the window's size. With an interface font larger than the one the layout was drawn for, every
-// position and size grows with the font, so that no caption is cut. The window never reaches past
-// its screen's available area: where the layout does not fit, it scrolls.
+// Creates every control on `form`, named, placed, styled and named for screen readers, in the
+// keyboard order, and fixes the window's size. With an interface font larger than the one the
+// layout was drawn for, every position and size grows with the font, so that no caption is cut.
+// The window never reaches past its screen's available area: where the layout does not fit, it
+// scrolls.
 Form1Controls buildForm1Controls(QWidget* form);
-
-// The window's tab order, first to last.
-QStringList form1TabOrder();
 
 }  // namespace lumitrak

@@ -76,6 +76,7 @@ void Form1::Form_Unload() {
     // A window closed before it opened its files has nothing to save.
     if (session_ && !session_->closed()) runClosingSteps();
     if (graph_) graph_->close();
+    if (report_) report_->close();
     closingInProgress_ = false;
 }
 

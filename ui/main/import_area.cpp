@@ -5,6 +5,9 @@
 #include <QDropEvent>
 #include <QMimeData>
 
+#include "core/sheet.h"
+#include "ui/common/qt_text.h"
+
 namespace lumitrak {
 
 ImportArea::ImportArea(QWidget* parent) : QPlainTextEdit(parent) {
@@ -18,8 +21,14 @@ ImportArea::ImportArea(QWidget* parent) : QPlainTextEdit(parent) {
     // Output files hold no tabs worth typing: Tab moves on along the window's keyboard order.
     setTabChangesFocus(true);
     // Shown only while the area is empty; it is never part of the text.
-    setPlaceholderText(QStringLiteral(
-        "IRIS、Makari、S.Image の出力ファイルをここにドロップするか、内容を貼り付けてください"));
+    QString programs;
+    for (const SourceProgram program : kSourcePrograms) {
+        if (!programs.isEmpty()) programs += QStringLiteral("、");
+        programs += toQString(sourceProgramName(program));
+    }
+    setPlaceholderText(
+        programs +
+        QStringLiteral(" の出力ファイルをここにドロップするか、内容を貼り付けてください"));
 }
 
 void ImportArea::dragEnterEvent(QDragEnterEvent* event) {

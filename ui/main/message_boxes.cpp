@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "ui/main/qt_text.h"
+#include "ui/common/qt_text.h"
 
 namespace lumitrak {
 

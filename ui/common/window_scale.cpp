@@ -1,15 +1,9 @@
-#include "ui/graph/window_scale.h"
+#include "ui/common/window_scale.h"
 
 #include <QWidget>
-#include <algorithm>
-#include <cmath>
 
 namespace lumitrak {
 namespace {
-
-int scaledPixels(int twips, double scale) {
-    return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
-}
 
 // The font's size in pixels, from points where it was given in points.
 double fontPixels(const QWidget* window) {
@@ -26,8 +20,6 @@ QRect twipsToPixelRect(const QRect& twips, double scale) {
     return QRect(left, top, scaledPixels(twips.x() + twips.width(), scale) - left,
                  scaledPixels(twips.y() + twips.height(), scale) - top);
 }
-
-double layoutScale(double fontPixels) { return std::max(1.0, fontPixels / kDrawnFontPixels); }
 
 double layoutScale(const QWidget* window) { return layoutScale(fontPixels(window)); }
 

@@ -87,6 +87,10 @@ TEST(ObservationReport, GivesTheHeliocentricDateWithCoordinates) {
     EXPECT_NE(helio.date, plain.date);
     // VSNET keeps the UT date.
     EXPECT_EQ(helio.vsnetLine, plain.vsnetLine);
+    // The sky's own edges are places too: 0 h and the south pole.
+    form.rightAscension = "0 00 00.0";
+    form.declination = "-90";
+    EXPECT_TRUE(makeReport(form, measuredSheet(), kLater).heliocentric);
 }
 
 // Bad input is refused with the field it is in, and nothing else is made.
@@ -118,6 +122,12 @@ TEST(ObservationReport, RefusesWhatCannotBeReported) {
          ReportProblem::InvalidTime, "時刻"},
         {"in the future", [](ReportForm& f, PhotometrySheet&) { f.date = "2025-01-01"; },
          ReportProblem::FutureTime, "日付"},
+        {"right ascension of 24 h",
+         [](ReportForm& f, PhotometrySheet&) {
+             f.rightAscension = "24 00 00";
+             f.declination = "+43 35 10";
+         },
+         ReportProblem::InvalidCoordinates, "赤経"},
         {"declination past the pole",
          [](ReportForm& f, PhotometrySheet&) {
              f.rightAscension = "21 42 42.8";
